@@ -1,0 +1,105 @@
+/*
+ * tavrix_parser: reads the machine-readable text of identity documents
+ * (AAMVA driving-licence barcodes, magnetic stripes, health-card texts,
+ * Common Access Card barcodes, national barcodes, machine-readable zones).
+ *
+ * Usage: create a handle, hand it the raw text of one document with
+ * VTX_parse, read each value with a getter, delete the handle.
+ *
+ * Text getters take (handle, buffer, capacity in bytes) and, on VTX_OK,
+ * leave a NUL-terminated value (possibly empty) in the buffer, never
+ * writing more than capacity bytes. Unless a getter says otherwise a value
+ * longer than capacity - 1 is cut to capacity - 1 characters. Any other
+ * result means the buffer holds no value. Getters never change what the
+ * last VTX_parse read and may be called in any order, any number of times.
+ *
+ * Common results of every getter: VTX_ERR_ARGUMENT for a null handle, a
+ * null buffer, a capacity below 1, or a handle that has not parsed
+ * anything yet; VTX_ERR_NOT_AVAILABLE when the document does not carry
+ * the value.
+ *
+ * This header is valid C99 and C++.
+ */
+#ifndef TAVRIX_PARSER_H
+#define TAVRIX_PARSER_H
+
+#include <stdint.h>
+
+#if defined(_WIN32)
+#  if defined(TAVRIX_BUILDING)
+#    define VTX_API __declspec(dllexport)
+#  else
+#    define VTX_API __declspec(dllimport)
+#  endif
+#elif defined(__GNUC__)
+#  define VTX_API __attribute__((visibility("default")))
+#else
+#  define VTX_API
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* Result codes returned by the exported functions. */
+#define VTX_OK                    0   /* success */
+#define VTX_ERR_NO_DATA         (-11) /* VTX_parse: the data pointer is null */
+#define VTX_ERR_BUFFER_TOO_SMALL (-18) /* the buffer cannot take the value in its required form */
+#define VTX_ERR_ARGUMENT        (-21) /* null handle or pointer, capacity/length below 1, value out of range, handle never parsed */
+#define VTX_ERR_UNRECOGNISED    (-25) /* VTX_parse: no known format fits the text */
+#define VTX_ERR_NOT_AVAILABLE   (-26) /* the document does not carry the value */
+#define VTX_ERR_JAVA            (-27) /* Java binding: class/field lookup failed or an exception is pending */
+
+/* Codes used inside the library; they do not leave an exported function in
+ * normal operation, except VTX_ERR_NO_STORAGE when memory runs out. */
+#define VTX_ERR_FAILED          (-1)  /* a text utility could not do its work */
+#define VTX_ERR_FIELD_NOT_FOUND (-16) /* no field of a priority list holds text */
+#define VTX_ERR_NO_LENGTH       (-17) /* the engine was given an input length below 1 */
+#define VTX_ERR_MALFORMED       (-20) /* text does not have the required form */
+#define VTX_ERR_NO_STORAGE      (-24) /* VTX_parse: the work buffers could not be allocated */
+
+/* Validation statuses written by the VTX_validate* functions on VTX_OK. */
+#define VTX_STATUS_UNKNOWN 1 /* cannot be judged */
+#define VTX_STATUS_VALID   2
+#define VTX_STATUS_INVALID 3
+
+/* ---- Life cycle ------------------------------------------------------ */
+
+/* Returns a new parser handle, or NULL when memory runs out. */
+VTX_API void* VTX_create(void);
+
+/* Frees the handle and its buffers. A NULL handle is ignored. */
+VTX_API void VTX_delete(void* handle);
+
+/* Reads one document of `length` bytes (any byte values, no terminator
+ * needed). VTX_OK when a format was recognised; VTX_ERR_ARGUMENT for a
+ * null handle or length below 1 (handle untouched); VTX_ERR_NO_DATA for a
+ * null data pointer; VTX_ERR_UNRECOGNISED when no format fits;
+ * VTX_ERR_NO_STORAGE when the buffers cannot be allocated (handle
+ * untouched). */
+VTX_API int32_t VTX_parse(void* handle, const void* data, int32_t length);
+
+/* Library version: 1, 27, 0. */
+VTX_API int32_t VTX_getMajorVersion(void);
+VTX_API int32_t VTX_getMinorVersion(void);
+VTX_API int32_t VTX_getBuildVersion(void);
+
+/* ---- Names ----------------------------------------------------------- */
+
+/* ---- Issuer and document --------------------------------------------- */
+
+/* ---- Address --------------------------------------------------------- */
+
+/* ---- Dates ----------------------------------------------------------- */
+
+/* ---- Physical description -------------------------------------------- */
+
+/* ---- Driving privileges and flags ------------------------------------ */
+
+/* ---- Validation ------------------------------------------------------ */
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* TAVRIX_PARSER_H */

@@ -1,0 +1,3 @@
+/* The shared library is the static core linked whole; this unit only gives
+ * the target a source of its own. */
+typedef int tavrix_shared_entry_unused;

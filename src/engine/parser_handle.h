@@ -1,0 +1,31 @@
+// The parser handle behind the C interface's untyped pointer.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/record.h"
+#include "engine/span.h"
+
+namespace tavrix {
+
+// Fills `now` with the local calendar time; returns 0 on success.
+using ClockFunction = int32_t (*)(DateTime* now);
+
+struct ParserHandle {
+  DateTime parseTime;          // stamped at the start of every parse; zero before the first
+  FieldRecord record;          // fields of the latest parse
+  char* workBuffer = nullptr;  // decoded input; scratch for validators and the Java binding
+  char* arenaBuffer = nullptr;  // the record's text arena
+  int32_t workCapacity = 0;
+  int32_t arenaCapacity = 0;
+  // Where the parse time comes from; null means the local clock. Tests set
+  // it to fix "today" for the two-digit-year rules.
+  ClockFunction clock = nullptr;
+};
+
+// The parse time of a context handed to a format parser (zeros when null).
+inline DateTime parseTimeOf(const ParserHandle* context) {
+  return context != nullptr ? context->parseTime : DateTime{};
+}
+
+}  // namespace tavrix

@@ -1,0 +1,50 @@
+#include "getter_table.h"
+
+#include "tavrix_parser.h"
+
+namespace tavrix_tool {
+namespace {
+
+constexpr GetterEntry text(const char* cName, const char* jsonName, TextGetterFn fn) {
+  return GetterEntry{cName, jsonName, GetterKind::text, fn, nullptr, nullptr, nullptr};
+}
+constexpr GetterEntry flag(const char* cName, const char* jsonName, FlagGetterFn fn) {
+  return GetterEntry{cName, jsonName, GetterKind::flag, nullptr, fn, nullptr, nullptr};
+}
+constexpr GetterEntry status(const char* cName, const char* jsonName, StatusGetterFn fn) {
+  return GetterEntry{cName, jsonName, GetterKind::status, nullptr, nullptr, fn, nullptr};
+}
+constexpr GetterEntry barcode(const char* cName, const char* jsonName, BarcodeValidatorFn fn) {
+  return GetterEntry{cName, jsonName, GetterKind::barcode, nullptr, nullptr, nullptr, fn};
+}
+
+#define TEXT(name, json) text(#name, json, name)
+#define FLAG(name, json) flag(#name, json, name)
+#define STATUS(name, json) status(#name, json, name)
+#define BARCODE(name, json) barcode(#name, json, name)
+
+// One row per exported getter, in the library's export order.
+constexpr GetterEntry kGetters[] = {
+    // names and issuer (rows are added as the getters land)
+    // address
+    // dates
+    // physical description
+    // privileges and flags
+    // validation
+    GetterEntry{nullptr, nullptr, GetterKind::text, nullptr, nullptr, nullptr, nullptr},
+};
+
+#undef TEXT
+#undef FLAG
+#undef STATUS
+#undef BARCODE
+
+// The last row only ends the list.
+constexpr int32_t kCount = static_cast<int32_t>(sizeof(kGetters) / sizeof(kGetters[0])) - 1;
+
+}  // namespace
+
+const GetterEntry* getterTable() { return kGetters; }
+int32_t getterCount() { return kCount; }
+
+}  // namespace tavrix_tool

@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "api/diagnostics.h"
+#include "api/getter.h"
+#include "api/lifecycle.h"
+#include "engine/parser_handle.h"
+#include "tavrix_parser.h"
+
+namespace tavrix {
+namespace {
+
+int32_t fixedClock(DateTime* now) {
+  *now = DateTime{2031, 7, 4, 12, 30, 5};
+  return 0;
+}
+
+struct Handle {
+  ParserHandle* h = static_cast<ParserHandle*>(VTX_create());
+  ~Handle() { VTX_delete(h); }
+};
+
+TEST(Lifecycle, VersionCalls) {
+  EXPECT_EQ(VTX_getMajorVersion(), 1);
+  EXPECT_EQ(VTX_getMinorVersion(), 27);
+  EXPECT_EQ(VTX_getBuildVersion(), 0);
+  VTX_delete(nullptr);
+}
+
+TEST(Lifecycle, BadLengthOrHandleChangesNothing) {
+  Handle handle;
+  handle.h->clock = fixedClock;
+  EXPECT_EQ(VTX_parse(handle.h, "abc", 0), VTX_ERR_ARGUMENT);
+  EXPECT_EQ(VTX_parse(handle.h, "abc", -5), VTX_ERR_ARGUMENT);
+  EXPECT_EQ(VTX_parse(nullptr, "abc", 3), VTX_ERR_ARGUMENT);
+  EXPECT_EQ(handle.h->parseTime.year, 0);
+  EXPECT_EQ(handle.h->workBuffer, nullptr);
+  EXPECT_EQ(handle.h->arenaCapacity, 0);
+}
+
+TEST(Lifecycle, NullDataStampsTheTimeAndAllocates) {
+  Handle handle;
+  handle.h->clock = fixedClock;
+  EXPECT_EQ(VTX_parse(handle.h, nullptr, 10), VTX_ERR_NO_DATA);
+  EXPECT_EQ(handle.h->parseTime.year, 2031);
+  EXPECT_EQ(handle.h->parseTime.second, 5);
+  EXPECT_NE(handle.h->workBuffer, nullptr);
+  EXPECT_EQ(handle.h->workCapacity, 8192);
+}
+
+TEST(Lifecycle, LocalClockGivesAPlausibleTime) {
+  Handle handle;
+  VTX_parse(handle.h, nullptr, 1);
+  EXPECT_GE(handle.h->parseTime.year, 2024);
+  EXPECT_GE(handle.h->parseTime.month, 1);
+  EXPECT_LE(handle.h->parseTime.month, 12);
+}
+
+// Buffers keep the whole input plus the engine's two reserved bytes, grow
+// only for a longer input and are reused for shorter ones.
+TEST(Lifecycle, BuffersGrowOnlyForLongerInput) {
+  Handle handle;
+  const std::string small(100, 'x'), large(20000, 'y');
+  VTX_parse(handle.h, small.data(), 100);
+  EXPECT_EQ(handle.h->workCapacity, 8192);
+  EXPECT_EQ(handle.h->arenaCapacity, 8192);
+  VTX_parse(handle.h, large.data(), 20000);
+  EXPECT_EQ(handle.h->workCapacity, 20002);
+  EXPECT_EQ(handle.h->arenaCapacity, 20002);
+  const char* kept = handle.h->workBuffer;
+  VTX_parse(handle.h, small.data(), 100);
+  EXPECT_EQ(handle.h->workCapacity, 20002);
+  EXPECT_EQ(handle.h->workBuffer, kept);
+  EXPECT_EQ(handle.h->record.arena.storage, handle.h->arenaBuffer);
+}
+
+TEST(Lifecycle, UnknownTextIsUnrecognised) {
+  Handle handle;
+  const char text[] = "this text follows no document format";
+  EXPECT_EQ(VTX_parse(handle.h, text, sizeof text - 1), VTX_ERR_UNRECOGNISED);
+  ParseDiagnostics diag{};
+  ASSERT_EQ(diagnosticsOf(handle.h, &diag), 0);
+  EXPECT_EQ(diag.formatId, 68u);
+  EXPECT_EQ(diag.documentClass, 6u);
+}
+
+int32_t storeTwoFields(const char* t, int32_t n, FieldRecord* r, const ParserHandle* context) {
+  recordSetField(r, 1, Span{t, n}, nullptr, nullptr, 0);
+  // Parsers see the handle's parse time as today.
+  const DateTime today = parseTimeOf(context);
+  recordSetDate(r, 13, &today);
+  return 0;
+}
+
+TEST(Lifecycle, ParseRunsTheEngineWithTheHandleAsContext) {
+  Handle handle;
+  handle.h->clock = fixedClock;
+  const FormatRow rows[] = {{2, 48, decodeVerbatim, storeTwoFields, nullptr, nullptr}};
+  ASSERT_EQ(parseWithRegistry(handle.h, FormatTable{rows, 1, nullptr}, "Doc", 3), 0);
+  Span s;
+  ASSERT_EQ(diagnosticField(handle.h, 13, &s), 0);
+  EXPECT_EQ(std::string(s.data, 8), "20310704");
+  EXPECT_EQ(diagnosticField(handle.h, 2, &s), VTX_ERR_NOT_AVAILABLE);
+  EXPECT_EQ(diagnosticField(handle.h, 140, &s), VTX_ERR_ARGUMENT);
+}
+
+int32_t echoAccessor(const ParserHandle& h, char* buffer, int32_t capacity) {
+  return copyValueOut(buffer, capacity, recordField(&h.record, 1));
+}
+
+TEST(GetterConvention, ArgumentChecksComeFirst) {
+  Handle handle;
+  char buffer[8] = "#######";
+  EXPECT_EQ(runTextGetter(handle.h, buffer, 8, echoAccessor), VTX_ERR_ARGUMENT);  // fresh handle
+  const FormatRow rows[] = {{2, 48, decodeVerbatim, storeTwoFields, nullptr, nullptr}};
+  ASSERT_EQ(parseWithRegistry(handle.h, FormatTable{rows, 1, nullptr}, "LONGVALUE", 9), 0);
+  EXPECT_EQ(runTextGetter(nullptr, buffer, 8, echoAccessor), VTX_ERR_ARGUMENT);
+  EXPECT_EQ(runTextGetter(handle.h, nullptr, 8, echoAccessor), VTX_ERR_ARGUMENT);
+  EXPECT_EQ(runTextGetter(handle.h, buffer, 0, echoAccessor), VTX_ERR_ARGUMENT);
+  EXPECT_EQ(runTextGetter(handle.h, buffer, -1, echoAccessor), VTX_ERR_ARGUMENT);
+  EXPECT_STREQ(buffer, "#######");
+  EXPECT_EQ(runTextGetter(handle.h, buffer, 5, echoAccessor), 0);
+  EXPECT_STREQ(buffer, "LONG");
+  EXPECT_EQ(runTextGetter(handle.h, buffer, 1, echoAccessor), 0);
+  EXPECT_STREQ(buffer, "");
+}
+
+TEST(GetterConvention, FlagsAreOneOnlyForExactlyOne) {
+  Handle handle;
+  int32_t value = -7;
+  EXPECT_EQ(runFlagGetter(handle.h, &value, 1), VTX_ERR_ARGUMENT);
+  struct Case {
+    const char* text;
+    int32_t rc;
+    int32_t value;
+  };
+  const Case cases[] = {{"1", 0, 1}, {"Y", 0, 0}, {"11", 0, 0}, {"0", 0, 0}};
+  for (const Case& c : cases) {
+    const FormatRow rows[] = {{2, 48, decodeVerbatim, storeTwoFields, nullptr, nullptr}};
+    ASSERT_EQ(parseWithRegistry(handle.h, FormatTable{rows, 1, nullptr}, c.text,
+                                static_cast<int32_t>(std::strlen(c.text))),
+              0);
+    value = -7;
+    EXPECT_EQ(runFlagGetter(handle.h, &value, 1), c.rc) << c.text;
+    EXPECT_EQ(value, c.value) << c.text;
+  }
+  value = -7;
+  EXPECT_EQ(runFlagGetter(handle.h, &value, 2), VTX_ERR_NOT_AVAILABLE);
+  EXPECT_EQ(value, -7);
+  EXPECT_EQ(runFlagGetter(handle.h, nullptr, 1), VTX_ERR_ARGUMENT);
+}
+
+}  // namespace
+}  // namespace tavrix

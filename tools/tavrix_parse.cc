@@ -1,0 +1,257 @@
+// tavrix-parse: reads identity-document texts and prints what the library
+// makes of them.
+//
+//   tavrix-parse [--json] [--lines] [--fields] [--barcode COLS,ROWS,ECL] [FILE...]
+//
+// Each FILE (standard input when none) is one document, passed byte for
+// byte. With --lines every line is one document. Exit status: 0 when every
+// document was recognised, 1 when one was not, 2 for usage or I/O errors.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "api/diagnostics.h"
+#include "fields/field_ids.h"
+#include "getter_table.h"
+#include "tavrix_parser.h"
+
+namespace {
+
+struct Options {
+  bool json = false;
+  bool lines = false;
+  bool fields = false;
+  bool barcode = false;
+  int32_t columns = 0, rows = 0, level = 0;
+  std::vector<std::string> files;
+};
+
+struct Document {
+  std::string source;
+  std::string bytes;
+};
+
+const char* resultName(int32_t code) {
+  switch (code) {
+    case VTX_OK: return "VTX_OK";
+    case VTX_ERR_FAILED: return "VTX_ERR_FAILED";
+    case VTX_ERR_NO_DATA: return "VTX_ERR_NO_DATA";
+    case VTX_ERR_FIELD_NOT_FOUND: return "VTX_ERR_FIELD_NOT_FOUND";
+    case VTX_ERR_NO_LENGTH: return "VTX_ERR_NO_LENGTH";
+    case VTX_ERR_BUFFER_TOO_SMALL: return "VTX_ERR_BUFFER_TOO_SMALL";
+    case VTX_ERR_MALFORMED: return "VTX_ERR_MALFORMED";
+    case VTX_ERR_ARGUMENT: return "VTX_ERR_ARGUMENT";
+    case VTX_ERR_NO_STORAGE: return "VTX_ERR_NO_STORAGE";
+    case VTX_ERR_UNRECOGNISED: return "VTX_ERR_UNRECOGNISED";
+    case VTX_ERR_NOT_AVAILABLE: return "VTX_ERR_NOT_AVAILABLE";
+    case VTX_ERR_JAVA: return "VTX_ERR_JAVA";
+    default: return "unknown";
+  }
+}
+
+std::string jsonQuote(const std::string& text) {
+  std::string out = "\"";
+  for (unsigned char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += static_cast<char>(c);
+    } else if (c < 0x20 || c > 0x7e) {
+      char escape[8];
+      std::snprintf(escape, sizeof escape, "\\u%04x", c);
+      out += escape;
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out + "\"";
+}
+
+// One printed value: a name and either text or a number.
+struct Value {
+  std::string name;
+  std::string text;
+  bool quoted;
+};
+
+std::vector<Value> collectValues(void* handle, const Options& options) {
+  std::vector<Value> values;
+  const tavrix_tool::GetterEntry* table = tavrix_tool::getterTable();
+  for (int32_t i = 0; i < tavrix_tool::getterCount(); ++i) {
+    const tavrix_tool::GetterEntry& g = table[i];
+    int32_t number = 0;
+    switch (g.kind) {
+      case tavrix_tool::GetterKind::text: {
+        char buffer[4096];
+        if (g.text(handle, buffer, sizeof buffer) == VTX_OK && buffer[0] != '\0') {
+          values.push_back({g.jsonName, buffer, true});
+        }
+        break;
+      }
+      case tavrix_tool::GetterKind::flag:
+        if (g.flag(handle, &number) == VTX_OK) values.push_back({g.jsonName, number ? "true" : "false", false});
+        break;
+      case tavrix_tool::GetterKind::status:
+        if (g.status(handle, &number) == VTX_OK) values.push_back({g.jsonName, std::to_string(number), false});
+        break;
+      case tavrix_tool::GetterKind::barcode:
+        if (options.barcode &&
+            g.barcode(handle, options.columns, options.rows, options.level, &number) == VTX_OK) {
+          values.push_back({g.jsonName, std::to_string(number), false});
+        }
+        break;
+    }
+  }
+  return values;
+}
+
+std::vector<Value> collectFields(void* handle) {
+  std::vector<Value> values;
+  for (int32_t id = 0; id < tavrix::field::kCount; ++id) {
+    tavrix::Span text;
+    if (tavrix::diagnosticField(handle, id, &text) == VTX_OK) {
+      values.push_back({tavrix::field::nameOf(id), std::string(text.data, static_cast<size_t>(text.length)), true});
+    }
+  }
+  return values;
+}
+
+void printDocument(void* handle, const Document& doc, int32_t rc, const Options& options) {
+  const std::vector<Value> values = collectValues(handle, options);
+  tavrix::ParseDiagnostics diag{6, 68};
+  const bool haveDiag = tavrix::diagnosticsOf(handle, &diag) == VTX_OK;
+  std::vector<Value> fields;
+  if (options.fields) fields = collectFields(handle);
+
+  if (options.json) {
+    std::cout << "{\"source\":" << jsonQuote(doc.source) << ",\"result\":" << rc
+              << ",\"resultName\":" << jsonQuote(resultName(rc));
+    if (rc == VTX_OK) {
+      for (const Value& v : values) std::cout << "," << jsonQuote(v.name) << ":" << (v.quoted ? jsonQuote(v.text) : v.text);
+    }
+    if (options.fields && haveDiag) {
+      std::cout << ",\"documentClass\":" << diag.documentClass << ",\"formatId\":" << diag.formatId << ",\"fields\":{";
+      for (size_t i = 0; i < fields.size(); ++i) {
+        std::cout << (i ? "," : "") << jsonQuote(fields[i].name) << ":" << jsonQuote(fields[i].text);
+      }
+      std::cout << "}";
+    }
+    std::cout << "}\n";
+    return;
+  }
+  std::cout << "document: " << doc.source << "\n";
+  std::cout << "result: " << rc << " " << resultName(rc) << "\n";
+  if (rc == VTX_OK) {
+    for (const Value& v : values) std::cout << v.name << ": " << v.text << "\n";
+  }
+  if (options.fields && haveDiag) {
+    std::cout << "documentClass: " << diag.documentClass << "\n";
+    std::cout << "formatId: " << diag.formatId << "\n";
+    for (const Value& v : fields) std::cout << "field " << v.name << ": " << v.text << "\n";
+  }
+  std::cout << "\n";
+}
+
+[[noreturn]] void usage(const std::string& message) {
+  std::cerr << "tavrix-parse: " << message
+            << " (usage: tavrix-parse [--json] [--lines] [--fields] [--barcode COLS,ROWS,ECL] [FILE...])\n";
+  std::exit(2);
+}
+
+bool parseBarcode(const char* text, Options* options) {
+  char tail = 0;
+  return std::sscanf(text, "%d,%d,%d%c", &options->columns, &options->rows, &options->level, &tail) == 3;
+}
+
+Options parseOptions(int argc, char** argv) {
+  Options options;
+  bool onlyFiles = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (onlyFiles || arg.empty() || arg[0] != '-' || arg == "-") {
+      options.files.push_back(arg);
+    } else if (arg == "--") {
+      onlyFiles = true;
+    } else if (arg == "--json") {
+      options.json = true;
+    } else if (arg == "--lines") {
+      options.lines = true;
+    } else if (arg == "--fields") {
+      options.fields = true;
+    } else if (arg == "--barcode") {
+      if (i + 1 >= argc || !parseBarcode(argv[i + 1], &options)) usage("--barcode needs COLS,ROWS,ECL");
+      options.barcode = true;
+      ++i;
+    } else {
+      usage("unknown option " + arg);
+    }
+  }
+  return options;
+}
+
+bool readAll(const std::string& name, std::string* out) {
+  if (name == "-") {
+    out->assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+    return !std::cin.bad();
+  }
+  std::ifstream in(name, std::ios::binary);
+  if (!in) return false;
+  out->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return !in.bad();
+}
+
+std::vector<Document> splitDocuments(const std::string& source, const std::string& bytes, bool lines) {
+  std::vector<Document> docs;
+  if (!lines) {
+    docs.push_back({source, bytes});
+    return docs;
+  }
+  size_t start = 0;
+  int lineNumber = 1;
+  while (start < bytes.size()) {
+    size_t end = bytes.find('\n', start);
+    if (end == std::string::npos) end = bytes.size();
+    std::string line = bytes.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty()) docs.push_back({source + ":" + std::to_string(lineNumber), line});
+    start = end + 1;
+    ++lineNumber;
+  }
+  return docs;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options = parseOptions(argc, argv);
+  if (options.files.empty()) options.files.push_back("-");
+
+  void* handle = VTX_create();
+  if (handle == nullptr) {
+    std::cerr << "tavrix-parse: out of memory\n";
+    return 2;
+  }
+  int status = 0;
+  for (const std::string& file : options.files) {
+    std::string bytes;
+    if (!readAll(file, &bytes)) {
+      std::cerr << "tavrix-parse: cannot read " << file << "\n";
+      VTX_delete(handle);
+      return 2;
+    }
+    for (const Document& doc : splitDocuments(file == "-" ? "stdin" : file, bytes, options.lines)) {
+      const int32_t length = doc.bytes.size() > INT32_MAX ? INT32_MAX : static_cast<int32_t>(doc.bytes.size());
+      const int32_t rc = VTX_parse(handle, doc.bytes.data(), length);
+      printDocument(handle, doc, rc, options);
+      if (rc != VTX_OK) status = 1;
+    }
+  }
+  VTX_delete(handle);
+  return status;
+}

@@ -1,0 +1,191 @@
+// The five input decoders. Scanners and stripe readers deliver the same
+// document text in many shapes; each decoder turns the raw input into the
+// working copy that a family of format parsers expects.
+#include "engine/decoders.h"
+
+#include <cstring>
+
+#include "engine/ascii_classes.h"
+#include "engine/latin1_fold.h"
+#include "engine/text_replace.h"
+#include "engine/text_span.h"
+
+namespace tavrix {
+namespace {
+
+constexpr char kLF = '\n';
+constexpr char kCR = '\r';
+constexpr char kRS = '\x1E';
+
+bool argumentsValid(const char* input, int32_t length, const char* out, int32_t capacity) {
+  return input != nullptr && length >= 1 && out != nullptr && capacity >= 1;
+}
+
+int isNotPrintableAscii(int c) { return c < 0x20 || c > 0x7E; }
+
+// Scanner logs write control characters as "[0D]" and "[0A]". The text is
+// in escape mode when it holds one of them before its first NUL byte.
+bool inEscapeMode(const char* text, int32_t n) {
+  int32_t end = 0;
+  while (end < n && text[end] != '\0') ++end;
+  return spanFind(Span{text, end}, Span{"[0D]", 4}) >= 0 || spanFind(Span{text, end}, Span{"[0A]", 4}) >= 0;
+}
+
+// In escape mode the real control characters are scanner noise: only the
+// printable bytes (DEL included) stay, and "[hh]" escapes become the byte
+// they name. The three bytes after a decoded escape become NULs, which the
+// compaction removes later.
+int32_t decodeEscapes(char* text, int32_t n) {
+  int32_t kept = 0;
+  for (int32_t i = 0; i < n; ++i) {
+    const int c = byteOf(text[i]);
+    if (c >= 0x20 && c <= 0x7F) text[kept++] = text[i];
+  }
+  n = kept;
+  text[n] = '\0';
+  for (int32_t i = 0; i + 3 < n; ++i) {
+    if (text[i] != '[' || text[i + 3] != ']') continue;
+    const int hi = byteOf(text[i + 1]);
+    const int lo = byteOf(text[i + 2]);
+    if (!isAsciiHexDigit(hi) || !isAsciiHexDigit(lo)) continue;
+    auto value = [](int h) { return h <= '9' ? h - '0' : (h | 0x20) - 'a' + 10; };
+    text[i] = static_cast<char>(value(hi) * 16 + value(lo));
+    text[i + 1] = text[i + 2] = text[i + 3] = '\0';
+  }
+  return n;
+}
+
+// Some stripe readers put "?*", STX, one byte, NUL and ";" between two
+// tracks; only the end sentinel and the next start sentinel, "?;", are
+// kept.
+void clearStripeJunk(char* text, int32_t n) {
+  if (n <= 6) return;
+  for (int32_t i = 0; i <= n - 7; ++i) {
+    if (text[i] == '?' && text[i + 1] == '*' && text[i + 2] == '\x02' && text[i + 3] != kLF &&
+        text[i + 4] == '\0' && text[i + 5] == ';') {
+      text[i + 1] = ';';
+      text[i + 2] = text[i + 3] = text[i + 5] = '\0';
+    }
+  }
+}
+
+// Drops NUL bytes and turns the two-character escapes "\n" and "\r" into
+// LF and CR; any other backslash stays.
+int32_t compact(char* text, int32_t n) {
+  int32_t w = 0;
+  for (int32_t i = 0; i < n; ++i) {
+    const char c = text[i];
+    if (c == '\0') continue;
+    if (c == '\\' && i + 1 < n && (text[i + 1] == 'n' || text[i + 1] == 'r')) {
+      text[w++] = text[i + 1] == 'n' ? kLF : kCR;
+      ++i;
+      continue;
+    }
+    text[w++] = c;
+  }
+  return w;
+}
+
+struct HeaderRepair {
+  Span pattern;
+  Span replacement;
+};
+
+// The AAMVA header opens with "@", LF, RS, CR; scanners deliver it with the
+// separators doubled, swapped or turned into line ends. The last two turn
+// CR LF line ends into LF.
+constexpr HeaderRepair kHeaderRepairs[] = {
+    {.pattern = {"@\r\r\n\r\r\n", 7}, .replacement = {"@\n\x1E\r", 4}},
+    {.pattern = {"@\r\n\x1E\r\n", 6}, .replacement = {"@\n\x1E\r", 4}},
+    {.pattern = {"@\n \n", 4}, .replacement = {"@\n\x1E\r", 4}},
+    {.pattern = {"@\n\n", 3}, .replacement = {"@\n\x1E\r", 4}},
+    {.pattern = {"@\n\r", 3}, .replacement = {"@\n\x1E\r", 4}},
+    {.pattern = {"@\x1E*>-\x1E", 6}, .replacement = {"@*\x1E-", 4}},
+    {.pattern = {"@\x1E*", 3}, .replacement = {"@*", 2}},
+    {.pattern = {"\r\r\n", 3}, .replacement = {"\n", 1}},
+    {.pattern = {"\r\n", 2}, .replacement = {"\n", 1}},
+};
+static_assert(sizeof(kHeaderRepairs) / sizeof(kHeaderRepairs[0]) == 9);
+
+}  // namespace
+
+int32_t decodeVerbatim(const char* input, int32_t length, char* out, int32_t capacity, int32_t* outLength) {
+  if (!argumentsValid(input, length, out, capacity)) return VTX_ERR_ARGUMENT;
+  const int32_t m = length < capacity ? length : capacity;
+  std::memcpy(out, input, static_cast<size_t>(m));
+  if (outLength != nullptr) *outLength = m;
+  return VTX_OK;
+}
+
+int32_t decodeFoldLatin1(const char* input, int32_t length, char* out, int32_t capacity, int32_t* outLength) {
+  if (!argumentsValid(input, length, out, capacity)) return VTX_ERR_ARGUMENT;
+  const int32_t m = length < capacity ? length : capacity;
+  for (int32_t i = 0; i < m; ++i) out[i] = static_cast<char>(latin1Fold(static_cast<unsigned char>(input[i])));
+  if (outLength != nullptr) *outLength = m;
+  return VTX_OK;
+}
+
+int32_t decodeNormalized(const char* input, int32_t length, char* out, int32_t capacity, int32_t* outLength) {
+  if (outLength != nullptr) *outLength = 0;
+  // The text and its terminator both stay within the capacity.
+  if (out == nullptr || capacity < 1) return VTX_ERR_ARGUMENT;
+  out[0] = '\0';
+  if (input == nullptr || length < 1) return VTX_OK;
+  const int32_t limit = capacity - 1;
+
+  Span source{input, length};
+  spanTrimLeftIf(&source, isNotPrintableAscii);
+  int32_t n = source.length < limit ? source.length : limit;
+  if (n > 0) std::memcpy(out, source.data, static_cast<size_t>(n));
+  out[n] = '\0';
+
+  if (inEscapeMode(out, n)) n = decodeEscapes(out, n);
+  clearStripeJunk(out, n);
+  n = compact(out, n);
+  out[n] = '\0';
+  n = textTrimSet(out, n, " \r\n");
+  out[n] = '\0';
+  for (const HeaderRepair& repair : kHeaderRepairs) {
+    n = textReplaceAll(out, n, limit, repair.pattern, repair.replacement);
+    out[n] = '\0';
+  }
+  if (outLength != nullptr) *outLength = n;
+  return VTX_OK;
+}
+
+int32_t decodeNormalizedPrintable(const char* input, int32_t length, char* out, int32_t capacity,
+                                  int32_t* outLength) {
+  int32_t n = 0;
+  const int32_t rc = decodeNormalized(input, length, out, capacity, &n);
+  if (outLength != nullptr) *outLength = n;
+  if (rc != VTX_OK || n < 1) return rc;
+  for (int32_t i = 0; i < n; ++i) {
+    const int c = byteOf(out[i]);
+    const bool keep = c == kLF || c == kCR || c == kRS || (c >= 0x20 && c <= 0x7A);
+    if (!keep) out[i] = ' ';
+  }
+  return VTX_OK;
+}
+
+int32_t decodeMrzText(const char* input, int32_t length, char* out, int32_t capacity, int32_t* outLength) {
+  if (input == nullptr || length < 1 || out == nullptr || capacity < 2 || outLength == nullptr) {
+    return VTX_ERR_ARGUMENT;
+  }
+  *outLength = 0;
+  out[0] = '\0';
+  const int32_t m = length < capacity - 1 ? length : capacity - 1;
+  int32_t n = 0;
+  for (int32_t i = 0; i < m; ++i) {
+    const int c = byteOf(input[i]);
+    if (isAsciiDigit(c) || isAsciiUpper(c) || c == '<') {
+      out[n++] = input[i];
+    } else if (isAsciiLower(c)) {
+      out[n++] = asciiUpper(input[i]);
+    }
+  }
+  out[n] = '\0';
+  *outLength = n;
+  return VTX_OK;
+}
+
+}  // namespace tavrix

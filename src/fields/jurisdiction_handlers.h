@@ -23,16 +23,16 @@ using PostalCodeHandler = int32_t (*)(Span postalCode, char* buffer, int32_t cap
 using NameSplitter = int32_t (*)(const FieldRecord* record, Span fullName, char* buffer, int32_t capacity);
 
 struct JurisdictionRow {
-  const char* key;  // jurisdiction code; "" for the fallback row
-  LicenseNumberHandler licenseNumber;
-  NameHandler firstName;
-  NameHandler lastName;
-  NameHandler middleName;
-  AddressHandler address;
-  NameHandler suffix;
-  NameHandler prefix;
-  PostalCodeHandler postalCode;
-  bool usesNameSplitters;  // split the full name with the splitters below
+  const char* key = "";  // jurisdiction code; "" for the fallback row
+  LicenseNumberHandler licenseNumber = nullptr;
+  NameHandler firstName = nullptr;
+  NameHandler lastName = nullptr;
+  NameHandler middleName = nullptr;
+  AddressHandler address = nullptr;
+  NameHandler suffix = nullptr;
+  NameHandler prefix = nullptr;
+  PostalCodeHandler postalCode = nullptr;
+  bool usesNameSplitters = false;  // split the full name with the splitters below
 };
 
 struct NameSplitters {

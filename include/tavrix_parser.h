@@ -86,7 +86,60 @@ VTX_API int32_t VTX_getBuildVersion(void);
 
 /* ---- Names ----------------------------------------------------------- */
 
+/* First (given) name, e.g. "JOHN". The buffer is set to "" before the
+ * value is looked for, so it also holds "" after VTX_ERR_NOT_AVAILABLE. */
+VTX_API int32_t VTX_getFirstName(void* handle, char* buffer, int32_t capacity);
+
+/* Last (family) name; buffer set to "" first, as for the first name. */
+VTX_API int32_t VTX_getLastName(void* handle, char* buffer, int32_t capacity);
+
+/* Middle name(s), words separated by single spaces; buffer set to "" first. */
+VTX_API int32_t VTX_getMiddleName(void* handle, char* buffer, int32_t capacity);
+
+/* Name suffix such as "JR" or "III"; VTX_ERR_NOT_AVAILABLE when the
+ * document says "NONE". */
+VTX_API int32_t VTX_getNameSuffix(void* handle, char* buffer, int32_t capacity);
+
+/* Name prefix (title) as the document stores it. */
+VTX_API int32_t VTX_getNamePrefix(void* handle, char* buffer, int32_t capacity);
+
+/* Full name with single spaces between its words: the stored full name,
+ * or first, middle, last name and suffix joined. At most capacity - 2
+ * characters (not capacity - 1) when the stored full name is used. */
+VTX_API int32_t VTX_getFullName(void* handle, char* buffer, int32_t capacity);
+
 /* ---- Issuer and document --------------------------------------------- */
+
+/* Document type code, e.g. "DL", "ID", "HC"; "UNKNOWN" when it cannot be
+ * told. Always VTX_OK for valid arguments: a value that does not fit is
+ * cut, down to "" for capacity 1. */
+VTX_API int32_t VTX_getDocumentType(void* handle, char* buffer, int32_t capacity);
+
+/* Issuing country as an ISO 3166-1 alpha-3 code, e.g. "USA" (the stored
+ * code is returned as it is, in its own letter case). */
+VTX_API int32_t VTX_getCountryCode(void* handle, char* buffer, int32_t capacity);
+
+/* Issuing country name: as stored, or e.g. "UNITED STATES" from a code,
+ * or "United States" / "Canada" / "Mexico" from the jurisdiction. */
+VTX_API int32_t VTX_getCountry(void* handle, char* buffer, int32_t capacity);
+
+/* Issuing jurisdiction, normally two letters (e.g. "TX", "ON"). */
+VTX_API int32_t VTX_getJurisdictionCode(void* handle, char* buffer, int32_t capacity);
+
+/* Issuer identification number, six digits (e.g. "636015"). */
+VTX_API int32_t VTX_getIIN(void* handle, char* buffer, int32_t capacity);
+
+/* Licence or document number, spaces removed for most jurisdictions and
+ * digit-encoded letters restored. At most capacity - 2 characters when
+ * the number is copied as stored. */
+VTX_API int32_t VTX_getLicenseNumber(void* handle, char* buffer, int32_t capacity);
+
+/* Issuing authority: the two-letter code of the issuer number; needs a
+ * known issuer number (a jurisdiction code alone is not enough). */
+VTX_API int32_t VTX_getIssuedBy(void* handle, char* buffer, int32_t capacity);
+
+/* AAMVA card design version number, two digits (e.g. "04"). */
+VTX_API int32_t VTX_getAamvaVersion(void* handle, char* buffer, int32_t capacity);
 
 /* ---- Address --------------------------------------------------------- */
 

@@ -26,11 +26,25 @@ constexpr GetterEntry barcode(const char* cName, const char* jsonName, BarcodeVa
 // One row per exported getter, in the library's export order.
 constexpr GetterEntry kGetters[] = {
     // names and issuer (rows are added as the getters land)
+    TEXT(VTX_getFirstName, "firstName"),
+    TEXT(VTX_getLastName, "lastName"),
+    TEXT(VTX_getDocumentType, "documentType"),
+    TEXT(VTX_getCountryCode, "countryCode"),
+    TEXT(VTX_getCountry, "country"),
+    TEXT(VTX_getJurisdictionCode, "jurisdictionCode"),
+    TEXT(VTX_getIIN, "iin"),
+    TEXT(VTX_getMiddleName, "middleName"),
+    TEXT(VTX_getNameSuffix, "nameSuffix"),
+    TEXT(VTX_getNamePrefix, "namePrefix"),
+    TEXT(VTX_getFullName, "fullName"),
     // address
+    TEXT(VTX_getLicenseNumber, "licenseNumber"),
     // dates
+    TEXT(VTX_getIssuedBy, "issuedBy"),
     // physical description
     // privileges and flags
     // validation
+    TEXT(VTX_getAamvaVersion, "aamvaVersion"),
     GetterEntry{nullptr, nullptr, GetterKind::text, nullptr, nullptr, nullptr, nullptr},
 };
 

@@ -42,7 +42,11 @@ std::string call(const char* name, void* handle, int32_t capacity = 64, int32_t*
   std::memset(buffer, 0x5A, sizeof buffer);
   const int32_t result = entry->text(handle, buffer, capacity);
   if (code != nullptr) *code = result;
-  return result == VTX_OK ? std::string(buffer) : "<" + std::to_string(result) + ">";
+  if (result == VTX_OK) return std::string(buffer);
+  std::string refused = "<";
+  refused += std::to_string(result);
+  refused += '>';
+  return refused;
 }
 
 TEST(NameIssuerGetters, ListedInExportOrder) {

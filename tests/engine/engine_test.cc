@@ -140,7 +140,7 @@ TEST_F(EngineFixture, VersionStepStoresTheHeaderDigits) {
   const FormatTable table{rows, 1, nullptr};
   ASSERT_EQ(run(table, "@\n\x1e\rANSI 636014080102DL"), 0);
   EXPECT_EQ(text(recordField(&record, 139)), "08");
-  ASSERT_EQ(run(table, "@\n\x1e\raamva 6360140801"), 0);  // lower case reads as AAMVA
+  ASSERT_EQ(run(table, "@\n\x1e\raamva6360140801"), 0);  // lower case reads as AAMVA
   EXPECT_EQ(text(recordField(&record, 139)), "08");
   ASSERT_EQ(run(table, "X\n\x1e\rANSI 636014080102DL"), 0);
   EXPECT_EQ(recordFieldStatus(&record, 139), -1);
@@ -158,7 +158,9 @@ TEST_P(FindVersion, Reads) {
   const VersionCase& c = GetParam();
   Span out{};
   EXPECT_EQ(findAamvaVersion(c.text, static_cast<int32_t>(std::strlen(c.text)), &out), c.rc);
-  if (c.rc == 0) EXPECT_EQ(text(out), c.version);
+  if (c.rc == 0) {
+    EXPECT_EQ(text(out), c.version);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, FindVersion,

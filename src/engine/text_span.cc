@@ -63,10 +63,13 @@ int32_t spanCompare(Span a, Span b, uint32_t flags) {
 int32_t spanFind(Span haystack, Span needle) {
   if (spanIsEmpty(haystack) || spanIsEmpty(needle) || needle.length > haystack.length) return -1;
   const int32_t last = haystack.length - needle.length;
-  for (int32_t i = 0; i <= last; ++i) {
-    if (haystack.data[i] == needle.data[0] && std::memcmp(haystack.data + i, needle.data, needle.length) == 0) {
-      return i;
-    }
+  int32_t i = 0;
+  while (i <= last) {
+    const void* hit = std::memchr(haystack.data + i, needle.data[0], static_cast<size_t>(last - i + 1));
+    if (hit == nullptr) return -1;
+    i = static_cast<int32_t>(static_cast<const char*>(hit) - haystack.data);
+    if (std::memcmp(haystack.data + i, needle.data, static_cast<size_t>(needle.length)) == 0) return i;
+    ++i;
   }
   return -1;
 }

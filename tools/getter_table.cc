@@ -8,13 +8,13 @@ namespace {
 constexpr GetterEntry text(const char* cName, const char* jsonName, TextGetterFn fn) {
   return GetterEntry{cName, jsonName, GetterKind::text, fn, nullptr, nullptr, nullptr};
 }
-constexpr GetterEntry flag(const char* cName, const char* jsonName, FlagGetterFn fn) {
+[[maybe_unused]] constexpr GetterEntry flag(const char* cName, const char* jsonName, FlagGetterFn fn) {
   return GetterEntry{cName, jsonName, GetterKind::flag, nullptr, fn, nullptr, nullptr};
 }
-constexpr GetterEntry status(const char* cName, const char* jsonName, StatusGetterFn fn) {
+[[maybe_unused]] constexpr GetterEntry status(const char* cName, const char* jsonName, StatusGetterFn fn) {
   return GetterEntry{cName, jsonName, GetterKind::status, nullptr, nullptr, fn, nullptr};
 }
-constexpr GetterEntry barcode(const char* cName, const char* jsonName, BarcodeValidatorFn fn) {
+[[maybe_unused]] constexpr GetterEntry barcode(const char* cName, const char* jsonName, BarcodeValidatorFn fn) {
   return GetterEntry{cName, jsonName, GetterKind::barcode, nullptr, nullptr, nullptr, fn};
 }
 

@@ -145,6 +145,26 @@ VTX_API int32_t VTX_getAamvaVersion(void* handle, char* buffer, int32_t capacity
 
 /* ---- Dates ----------------------------------------------------------- */
 
+/* Dates come back as MM/DD/YYYY (10 characters and a NUL) whether the
+ * document stores them year first or month first. VTX_ERR_NOT_AVAILABLE
+ * when the date is missing or not a date, and also for a capacity below
+ * 11 (the buffer is then left untouched). */
+
+/* Document expiry date. */
+VTX_API int32_t VTX_getExpirationDate(void* handle, char* buffer, int32_t capacity);
+
+/* Expiry date of the hazardous-materials endorsement. */
+VTX_API int32_t VTX_getHAZMATExpDate(void* handle, char* buffer, int32_t capacity);
+
+/* Date of birth. */
+VTX_API int32_t VTX_getBirthdate(void* handle, char* buffer, int32_t capacity);
+
+/* Revision date of the card design. */
+VTX_API int32_t VTX_getCardRevisionDate(void* handle, char* buffer, int32_t capacity);
+
+/* Issue date. */
+VTX_API int32_t VTX_getIssueDate(void* handle, char* buffer, int32_t capacity);
+
 /* ---- Physical description -------------------------------------------- */
 
 /* ---- Driving privileges and flags ------------------------------------ */

@@ -40,6 +40,11 @@ constexpr GetterEntry kGetters[] = {
     // address
     TEXT(VTX_getLicenseNumber, "licenseNumber"),
     // dates
+    TEXT(VTX_getExpirationDate, "expirationDate"),
+    TEXT(VTX_getHAZMATExpDate, "HAZMATExpDate"),
+    TEXT(VTX_getBirthdate, "birthdate"),
+    TEXT(VTX_getCardRevisionDate, "cardRevisionDate"),
+    TEXT(VTX_getIssueDate, "issueDate"),
     TEXT(VTX_getIssuedBy, "issuedBy"),
     // physical description
     // privileges and flags

@@ -44,9 +44,16 @@ constexpr GetterEntry kGetters[] = {
     TEXT(VTX_getHAZMATExpDate, "HAZMATExpDate"),
     TEXT(VTX_getBirthdate, "birthdate"),
     TEXT(VTX_getCardRevisionDate, "cardRevisionDate"),
+    TEXT(VTX_getGender, "gender"),
     TEXT(VTX_getIssueDate, "issueDate"),
     TEXT(VTX_getIssuedBy, "issuedBy"),
     // physical description
+    TEXT(VTX_getEyeColor, "eyeColor"),
+    TEXT(VTX_getRace, "race"),
+    TEXT(VTX_getHairColor, "hairColor"),
+    TEXT(VTX_getHeight, "height"),
+    TEXT(VTX_getWeightKG, "weightKG"),
+    TEXT(VTX_getWeightLBS, "weightLBS"),
     // privileges and flags
     // validation
     TEXT(VTX_getAamvaVersion, "aamvaVersion"),

@@ -143,6 +143,25 @@ VTX_API int32_t VTX_getAamvaVersion(void* handle, char* buffer, int32_t capacity
 
 /* ---- Address --------------------------------------------------------- */
 
+/* First street line (mailing, else residence address), trimmed, control
+ * characters made spaces and repeated blanks collapsed. For Canadian
+ * issuers the city, province and postal code the card repeats at its end
+ * are removed. */
+VTX_API int32_t VTX_getAddress1(void* handle, char* buffer, int32_t capacity);
+
+/* Second street line, cleaned like the first. */
+VTX_API int32_t VTX_getAddress2(void* handle, char* buffer, int32_t capacity);
+
+/* City, control characters made spaces. */
+VTX_API int32_t VTX_getCity(void* handle, char* buffer, int32_t capacity);
+
+/* Postal code; when the document has none, the code that follows the city
+ * and jurisdiction in a one-line street address. U.S. codes come back as
+ * 12345-6789 (missing digits 0) and need capacity 11, else
+ * VTX_ERR_BUFFER_TOO_SMALL; other codes as stored, runs of spaces and
+ * commas collapsed. */
+VTX_API int32_t VTX_getPostalCode(void* handle, char* buffer, int32_t capacity);
+
 /* ---- Dates ----------------------------------------------------------- */
 
 /* Dates come back as MM/DD/YYYY (10 characters and a NUL) whether the

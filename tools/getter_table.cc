@@ -38,6 +38,9 @@ constexpr GetterEntry kGetters[] = {
     TEXT(VTX_getNamePrefix, "namePrefix"),
     TEXT(VTX_getFullName, "fullName"),
     // address
+    TEXT(VTX_getAddress1, "address1"),
+    TEXT(VTX_getAddress2, "address2"),
+    TEXT(VTX_getCity, "city"),
     TEXT(VTX_getLicenseNumber, "licenseNumber"),
     // dates
     TEXT(VTX_getExpirationDate, "expirationDate"),
@@ -47,6 +50,7 @@ constexpr GetterEntry kGetters[] = {
     TEXT(VTX_getGender, "gender"),
     TEXT(VTX_getIssueDate, "issueDate"),
     TEXT(VTX_getIssuedBy, "issuedBy"),
+    TEXT(VTX_getPostalCode, "postalCode"),
     // physical description
     TEXT(VTX_getEyeColor, "eyeColor"),
     TEXT(VTX_getRace, "race"),

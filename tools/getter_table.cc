@@ -37,12 +37,15 @@ constexpr GetterEntry kGetters[] = {
     TEXT(VTX_getNameSuffix, "nameSuffix"),
     TEXT(VTX_getNamePrefix, "namePrefix"),
     TEXT(VTX_getFullName, "fullName"),
-    // address
     TEXT(VTX_getAddress1, "address1"),
     TEXT(VTX_getAddress2, "address2"),
     TEXT(VTX_getCity, "city"),
     TEXT(VTX_getLicenseNumber, "licenseNumber"),
-    // dates
+    TEXT(VTX_getClassificationCode, "classificationCode"),
+    TEXT(VTX_getRestrictionCode, "restrictionCode"),
+    TEXT(VTX_getRestrictionCodeDescription, "restrictionCodeDescription"),
+    TEXT(VTX_getEndorsementsCode, "endorsementsCode"),
+    TEXT(VTX_getEndorsementCodeDescription, "endorsementCodeDescription"),
     TEXT(VTX_getExpirationDate, "expirationDate"),
     TEXT(VTX_getHAZMATExpDate, "HAZMATExpDate"),
     TEXT(VTX_getBirthdate, "birthdate"),
@@ -51,14 +54,18 @@ constexpr GetterEntry kGetters[] = {
     TEXT(VTX_getIssueDate, "issueDate"),
     TEXT(VTX_getIssuedBy, "issuedBy"),
     TEXT(VTX_getPostalCode, "postalCode"),
-    // physical description
     TEXT(VTX_getEyeColor, "eyeColor"),
     TEXT(VTX_getRace, "race"),
     TEXT(VTX_getHairColor, "hairColor"),
     TEXT(VTX_getHeight, "height"),
     TEXT(VTX_getWeightKG, "weightKG"),
     TEXT(VTX_getWeightLBS, "weightLBS"),
-    // privileges and flags
+    TEXT(VTX_getComplianceType, "complianceType"),
+    FLAG(VTX_getLimitedDurationDocument, "isLimitedDurationDocument"),
+    FLAG(VTX_getOrganDonor, "isOrganDonor"),
+    FLAG(VTX_getVeteran, "isVeteran"),
+    TEXT(VTX_getVehicleClassCode, "vehicleClassCode"),
+    TEXT(VTX_getVehicleClassCodeDescription, "vehicleClassCodeDescription"),
     // validation
     TEXT(VTX_getAamvaVersion, "aamvaVersion"),
     GetterEntry{nullptr, nullptr, GetterKind::text, nullptr, nullptr, nullptr, nullptr},

@@ -18,7 +18,7 @@ int32_t canadianAddressHandler(const FieldRecord* record, const int32_t* ids, in
 
 // U.S. postal code: the digits of `postalCode` in the fixed form
 // 12345-6789 (missing digits become 0). 0, VTX_ERR_NOT_AVAILABLE for a
-// blank code, or VTX_ERR_BUFFER_TOO_SMALL below capacity 11.
+// code without any digit, or VTX_ERR_BUFFER_TOO_SMALL below capacity 11.
 int32_t usPostalCodeHandler(Span postalCode, char* buffer, int32_t capacity);
 
 }  // namespace tavrix

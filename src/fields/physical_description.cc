@@ -11,12 +11,14 @@
 namespace tavrix {
 namespace {
 
-// Both weights are at least 3 characters plus a NUL in their range form.
+// The weight accessors refuse buffers smaller than three digits and a NUL.
 constexpr int32_t kWeightMinCapacity = 4;
 // Pounds per kilogram, in single precision: the factor the weights on
 // cards were converted with.
 constexpr float kPoundsPerKilogram = 2.2f;
-constexpr int32_t kMaxConvertedDigits = 7;
+// Longest weight field that is converted (or, in kilograms, copied), and
+// longest pounds field copied as stored.
+constexpr int32_t kMaxWeightLength = 7;
 constexpr int32_t kMaxStoredPoundsLength = 9;
 
 bool textIs(Span s, const char* word) {
@@ -175,11 +177,11 @@ int32_t heightAccessor(const FieldRecord* record, char* buffer, int32_t capacity
 int32_t weightKgAccessor(const FieldRecord* record, char* buffer, int32_t capacity) {
   if (!weightArgumentsValid(record, buffer, capacity)) return VTX_ERR_ARGUMENT;
   const Span pounds = recordField(record, field::weightPounds);
-  if (lengthWithin(pounds, kMaxConvertedDigits) && allOf(pounds, isAsciiDigit)) {
+  if (lengthWithin(pounds, kMaxWeightLength) && allOf(pounds, isAsciiDigit)) {
     return writeConverted(buffer, capacity, static_cast<float>(spanAtoi(pounds)) / kPoundsPerKilogram + 0.5f);
   }
   const Span kilograms = recordField(record, field::weightKg);
-  if (lengthWithin(kilograms, kMaxConvertedDigits) && allOf(kilograms, isDecimalChar)) {
+  if (lengthWithin(kilograms, kMaxWeightLength) && allOf(kilograms, isDecimalChar)) {
     return cutCopy(buffer, capacity, kilograms);
   }
   return weightRange(record, false, buffer, capacity);
@@ -190,7 +192,7 @@ int32_t weightLbsAccessor(const FieldRecord* record, char* buffer, int32_t capac
   const Span pounds = recordField(record, field::weightPounds);
   if (lengthWithin(pounds, kMaxStoredPoundsLength)) return cutCopy(buffer, capacity, pounds);
   const Span kilograms = recordField(record, field::weightKg);
-  if (lengthWithin(kilograms, kMaxConvertedDigits) && allOf(kilograms, isAsciiDigit)) {
+  if (lengthWithin(kilograms, kMaxWeightLength) && allOf(kilograms, isAsciiDigit)) {
     return writeConverted(buffer, capacity, static_cast<float>(spanAtoi(kilograms)) * kPoundsPerKilogram + 0.5f);
   }
   return weightRange(record, true, buffer, capacity);

@@ -85,24 +85,10 @@ bool isPostalCodeText(Span s) {
   return true;
 }
 
-}  // namespace
-
-int32_t address1Accessor(const FieldRecord* record, char* buffer, int32_t capacity) {
-  return streetLine(record, kStreet1Fields, buffer, capacity);
-}
-
-int32_t address2Accessor(const FieldRecord* record, char* buffer, int32_t capacity) {
-  return streetLine(record, kStreet2Fields, buffer, capacity);
-}
-
-int32_t cityAccessor(const FieldRecord* record, char* buffer, int32_t capacity) {
-  if (!accessorArgumentsValid(record, buffer, capacity)) return VTX_ERR_ARGUMENT;
-  Span city = firstOf(record, kCityFields);
-  if (spanIsEmpty(city)) return VTX_ERR_NOT_AVAILABLE;
-  spanTrimIf(&city, isNotVisible);
-  return visibleCopy(buffer, capacity, city);
-}
-
+// The postal code that follows "<city> <jurisdiction code>" in a one-line
+// street address. `scratch` (capacity of at least 2) receives the city and
+// the jurisdiction code. 0 and `out` set (pointing into the street), or
+// VTX_ERR_NOT_AVAILABLE.
 int32_t postalCodeFromStreet(const FieldRecord* record, Span street, char* scratch, int32_t capacity, Span* out) {
   if (spanIsEmpty(street) || capacity < 2) return VTX_ERR_NOT_AVAILABLE;
   if (cityAccessor(record, scratch, capacity - 1) != VTX_OK) return VTX_ERR_NOT_AVAILABLE;
@@ -131,6 +117,24 @@ int32_t postalCodeFromStreet(const FieldRecord* record, Span street, char* scrat
     *out = candidate;
     return VTX_OK;
   }
+}
+
+}  // namespace
+
+int32_t address1Accessor(const FieldRecord* record, char* buffer, int32_t capacity) {
+  return streetLine(record, kStreet1Fields, buffer, capacity);
+}
+
+int32_t address2Accessor(const FieldRecord* record, char* buffer, int32_t capacity) {
+  return streetLine(record, kStreet2Fields, buffer, capacity);
+}
+
+int32_t cityAccessor(const FieldRecord* record, char* buffer, int32_t capacity) {
+  if (!accessorArgumentsValid(record, buffer, capacity)) return VTX_ERR_ARGUMENT;
+  Span city = firstOf(record, kCityFields);
+  if (spanIsEmpty(city)) return VTX_ERR_NOT_AVAILABLE;
+  spanTrimIf(&city, isNotVisible);
+  return visibleCopy(buffer, capacity, city);
 }
 
 int32_t postalCodeAccessor(const FieldRecord* record, char* buffer, int32_t capacity) {

@@ -12,7 +12,6 @@
 #include <cstdint>
 
 #include "engine/record.h"
-#include "engine/span.h"
 
 namespace tavrix {
 
@@ -26,11 +25,5 @@ int32_t cityAccessor(const FieldRecord* record, char* buffer, int32_t capacity);
 // the city and jurisdiction code in the first street line; formatted by
 // the jurisdiction's handler when it has one.
 int32_t postalCodeAccessor(const FieldRecord* record, char* buffer, int32_t capacity);
-
-// The postal code that follows "<city> <jurisdiction code>" in a one-line
-// street address. `scratch` (capacity of at least 2) receives the city and
-// the jurisdiction code. 0 and `out` set (pointing into the street), or
-// VTX_ERR_NOT_AVAILABLE.
-int32_t postalCodeFromStreet(const FieldRecord* record, Span street, char* scratch, int32_t capacity, Span* out);
 
 }  // namespace tavrix

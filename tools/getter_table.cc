@@ -44,6 +44,8 @@ constexpr GetterEntry kGetters[] = {
     // physical description
     // privileges and flags
     // validation
+    BARCODE(VTX_validateBarcode, "barcodeValidationStatus"),
+    STATUS(VTX_validateJurisdictionCode, "jurisdictionCodeValidationStatus"),
     TEXT(VTX_getAamvaVersion, "aamvaVersion"),
     GetterEntry{nullptr, nullptr, GetterKind::text, nullptr, nullptr, nullptr, nullptr},
 };

@@ -145,7 +145,57 @@ VTX_API int32_t VTX_getAamvaVersion(void* handle, char* buffer, int32_t capacity
 
 /* ---- Dates ----------------------------------------------------------- */
 
+/* Dates come back as MM/DD/YYYY (10 characters and a NUL) whether the
+ * document stores them year first or month first. VTX_ERR_NOT_AVAILABLE
+ * when the date is missing or not a date, and also for a capacity below
+ * 11 (the buffer is then left untouched). */
+
+/* Document expiry date. */
+VTX_API int32_t VTX_getExpirationDate(void* handle, char* buffer, int32_t capacity);
+
+/* Expiry date of the hazardous-materials endorsement. */
+VTX_API int32_t VTX_getHAZMATExpDate(void* handle, char* buffer, int32_t capacity);
+
+/* Date of birth. */
+VTX_API int32_t VTX_getBirthdate(void* handle, char* buffer, int32_t capacity);
+
+/* Revision date of the card design. */
+VTX_API int32_t VTX_getCardRevisionDate(void* handle, char* buffer, int32_t capacity);
+
+/* Issue date. */
+VTX_API int32_t VTX_getIssueDate(void* handle, char* buffer, int32_t capacity);
+
 /* ---- Physical description -------------------------------------------- */
+
+/* Sex: "Male" or "Female". VTX_ERR_BUFFER_TOO_SMALL when the word and its
+ * NUL do not fit (capacity 5 for "Male", 7 for "Female"). */
+VTX_API int32_t VTX_getGender(void* handle, char* buffer, int32_t capacity);
+
+/* Eye colour: a known code as its word ("BRO" gives "Brown"); any other
+ * text, including codes in lower case, as stored. */
+VTX_API int32_t VTX_getEyeColor(void* handle, char* buffer, int32_t capacity);
+
+/* Race or ethnicity as stored, control characters made spaces. */
+VTX_API int32_t VTX_getRace(void* handle, char* buffer, int32_t capacity);
+
+/* Hair colour: a known code as its word ("BLN" gives "Blond"); any other
+ * text as stored. */
+VTX_API int32_t VTX_getHairColor(void* handle, char* buffer, int32_t capacity);
+
+/* Height: as stored, or feet and inches as 5'09" (from "509"), or
+ * centimetres as "175cm". VTX_ERR_BUFFER_TOO_SMALL when the last two forms
+ * do not fit. */
+VTX_API int32_t VTX_getHeight(void* handle, char* buffer, int32_t capacity);
+
+/* Weight in kilograms: converted from pounds ("68" from "150"), as stored,
+ * or a range such as "87-100". VTX_ERR_ARGUMENT below capacity 4. A
+ * converted number that does not fit gives "" with VTX_OK. */
+VTX_API int32_t VTX_getWeightKG(void* handle, char* buffer, int32_t capacity);
+
+/* Weight in pounds: as stored, converted from whole kilograms ("150" from
+ * "68"), or a range such as "191-220". VTX_ERR_ARGUMENT below capacity 4;
+ * a converted number that does not fit gives "" with VTX_OK. */
+VTX_API int32_t VTX_getWeightLBS(void* handle, char* buffer, int32_t capacity);
 
 /* ---- Driving privileges and flags ------------------------------------ */
 

@@ -40,8 +40,20 @@ constexpr GetterEntry kGetters[] = {
     // address
     TEXT(VTX_getLicenseNumber, "licenseNumber"),
     // dates
+    TEXT(VTX_getExpirationDate, "expirationDate"),
+    TEXT(VTX_getHAZMATExpDate, "HAZMATExpDate"),
+    TEXT(VTX_getBirthdate, "birthdate"),
+    TEXT(VTX_getCardRevisionDate, "cardRevisionDate"),
+    TEXT(VTX_getGender, "gender"),
+    TEXT(VTX_getIssueDate, "issueDate"),
     TEXT(VTX_getIssuedBy, "issuedBy"),
     // physical description
+    TEXT(VTX_getEyeColor, "eyeColor"),
+    TEXT(VTX_getRace, "race"),
+    TEXT(VTX_getHairColor, "hairColor"),
+    TEXT(VTX_getHeight, "height"),
+    TEXT(VTX_getWeightKG, "weightKG"),
+    TEXT(VTX_getWeightLBS, "weightLBS"),
     // privileges and flags
     // validation
     BARCODE(VTX_validateBarcode, "barcodeValidationStatus"),

@@ -208,6 +208,14 @@ VTX_API int32_t VTX_getWeightLBS(void* handle, char* buffer, int32_t capacity);
  * handle, a null status pointer, a handle that has not parsed anything
  * yet, or an argument out of its range; *status is then not written. */
 
+/* Whether the licence or document number has a form the issuing
+ * jurisdiction uses for the document type ("DL" or "ID"); some forms also
+ * carry the holder's last-name code, birth year, birth month or sex, and
+ * these must agree with the document. Another document type gives
+ * VTX_STATUS_UNKNOWN. Uses the handle's decoding buffer as scratch space,
+ * which the values already read do not depend on. */
+VTX_API int32_t VTX_validateDocumentId(void* handle, int32_t* status);
+
 /* Whether the PDF417 symbol's geometry is one the jurisdiction prints:
  * columns 3..33, rows 3..90, error-correction level 0..8 (anything else
  * is VTX_ERR_ARGUMENT). */

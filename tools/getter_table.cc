@@ -56,6 +56,7 @@ constexpr GetterEntry kGetters[] = {
     TEXT(VTX_getWeightLBS, "weightLBS"),
     // privileges and flags
     // validation
+    STATUS(VTX_validateDocumentId, "documentIdValidationStatus"),
     BARCODE(VTX_validateBarcode, "barcodeValidationStatus"),
     STATUS(VTX_validateJurisdictionCode, "jurisdictionCodeValidationStatus"),
     TEXT(VTX_getAamvaVersion, "aamvaVersion"),

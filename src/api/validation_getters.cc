@@ -13,12 +13,22 @@ int32_t verdictInto(int32_t verdict, int32_t* status) {
   return VTX_OK;
 }
 
+// The handle's decoding buffer serves as scratch space: the values read
+// so far live in the record's arena, not there.
+int32_t documentIdVerdict(const ParserHandle& handle, int32_t* status) {
+  return verdictInto(validateDocumentId(&handle.record, handle.workBuffer, handle.workCapacity), status);
+}
+
 int32_t jurisdictionVerdict(const ParserHandle& handle, int32_t* status) {
   return verdictInto(validateJurisdictionCode(&handle.record), status);
 }
 
 }  // namespace
 }  // namespace tavrix
+
+extern "C" VTX_API int32_t VTX_validateDocumentId(void* handle, int32_t* status) {
+  return ::tavrix::runStatusGetter(handle, status, ::tavrix::documentIdVerdict);
+}
 
 extern "C" VTX_API int32_t VTX_validateJurisdictionCode(void* handle, int32_t* status) {
   return ::tavrix::runStatusGetter(handle, status, ::tavrix::jurisdictionVerdict);

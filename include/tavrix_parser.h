@@ -143,6 +143,25 @@ VTX_API int32_t VTX_getAamvaVersion(void* handle, char* buffer, int32_t capacity
 
 /* ---- Address --------------------------------------------------------- */
 
+/* First street line (mailing, else residence address), trimmed, control
+ * characters made spaces and repeated blanks collapsed. For Canadian
+ * issuers the city, province and postal code the card repeats at its end
+ * are removed. */
+VTX_API int32_t VTX_getAddress1(void* handle, char* buffer, int32_t capacity);
+
+/* Second street line, cleaned like the first. */
+VTX_API int32_t VTX_getAddress2(void* handle, char* buffer, int32_t capacity);
+
+/* City, control characters made spaces. */
+VTX_API int32_t VTX_getCity(void* handle, char* buffer, int32_t capacity);
+
+/* Postal code; when the document has none, the code that follows the city
+ * and jurisdiction in a one-line street address. U.S. codes come back as
+ * 12345-6789 (missing digits 0) and need capacity 11, else
+ * VTX_ERR_BUFFER_TOO_SMALL; other codes as stored, runs of spaces and
+ * commas collapsed. */
+VTX_API int32_t VTX_getPostalCode(void* handle, char* buffer, int32_t capacity);
+
 /* ---- Dates ----------------------------------------------------------- */
 
 /* Dates come back as MM/DD/YYYY (10 characters and a NUL) whether the
@@ -198,6 +217,43 @@ VTX_API int32_t VTX_getWeightKG(void* handle, char* buffer, int32_t capacity);
 VTX_API int32_t VTX_getWeightLBS(void* handle, char* buffer, int32_t capacity);
 
 /* ---- Driving privileges and flags ------------------------------------ */
+
+/* Codes and descriptions come back trimmed of control characters and
+ * blanks at both ends, inner ones made spaces. */
+
+/* Vehicle class code, e.g. "D" (standard code first); the same value as
+ * VTX_getVehicleClassCode. */
+VTX_API int32_t VTX_getClassificationCode(void* handle, char* buffer, int32_t capacity);
+
+/* Restriction codes, runs of blanks collapsed to one. */
+VTX_API int32_t VTX_getRestrictionCode(void* handle, char* buffer, int32_t capacity);
+
+/* Restriction description in words. */
+VTX_API int32_t VTX_getRestrictionCodeDescription(void* handle, char* buffer, int32_t capacity);
+
+/* Endorsement codes as stored (standard code first). */
+VTX_API int32_t VTX_getEndorsementsCode(void* handle, char* buffer, int32_t capacity);
+
+/* Endorsement description in words. */
+VTX_API int32_t VTX_getEndorsementCodeDescription(void* handle, char* buffer, int32_t capacity);
+
+/* Compliance type: one character such as "F" or "N";
+ * VTX_ERR_NOT_AVAILABLE for anything longer or invisible. */
+VTX_API int32_t VTX_getComplianceType(void* handle, char* buffer, int32_t capacity);
+
+/* Yes/no indicators: *value is 1 when the document says exactly "1", 0
+ * for any other text. VTX_ERR_ARGUMENT for a null handle or value, or a
+ * handle that never parsed; VTX_ERR_NOT_AVAILABLE (value untouched) when
+ * the document does not carry the indicator. */
+VTX_API int32_t VTX_getLimitedDurationDocument(void* handle, int32_t* value);
+VTX_API int32_t VTX_getOrganDonor(void* handle, int32_t* value);
+VTX_API int32_t VTX_getVeteran(void* handle, int32_t* value);
+
+/* Vehicle class code; the same value as VTX_getClassificationCode. */
+VTX_API int32_t VTX_getVehicleClassCode(void* handle, char* buffer, int32_t capacity);
+
+/* Vehicle class description in words. */
+VTX_API int32_t VTX_getVehicleClassCodeDescription(void* handle, char* buffer, int32_t capacity);
 
 /* ---- Validation ------------------------------------------------------ */
 

@@ -85,17 +85,6 @@ TEST(NameIssuerGetters, AnswerThroughTheHandle) {
   EXPECT_EQ(call("VTX_getAamvaVersion", handle), "04");
 }
 
-TEST(NameIssuerGetters, ArgumentChecks) {
-  ParserHandle fresh;
-  ParsedHandle parsed;
-  for (const char* name : kOurGetters) {
-    EXPECT_EQ(call(name, &fresh), "<-21>") << name;
-    EXPECT_EQ(call(name, nullptr), "<-21>") << name;
-    EXPECT_EQ(call(name, &parsed.handle, 0), "<-21>") << name;
-    EXPECT_EQ(entryOf(name)->text(&parsed.handle, nullptr, 8), VTX_ERR_ARGUMENT) << name;
-  }
-}
-
 // Hostile field contents through every getter and small capacities: 0 or
 // -26 only, nothing written past the capacity, the record unchanged.
 TEST(NameIssuerGetters, HostileRecords) {

@@ -1,5 +1,6 @@
-// The validators through the C interface: argument checks, and the status
-// written only on success.
+// The validators through the C interface: verdicts, and the status written
+// only on success. (The argument checks of every getter-table row are
+// tested together.)
 #include <gtest/gtest.h>
 
 #include "engine/parser_handle.h"
@@ -23,21 +24,16 @@ struct ParsedHandle {
   void set(int32_t id, const char* text) { recordSetFieldStr(&handle.record, id, text); }
 };
 
-TEST(ValidationGetters, ArgumentChecksAndVerdicts) {
+TEST(ValidationGetters, Verdicts) {
   using Validator = int32_t (*)(void* handle, int32_t* status);
   const Validator validators[] = {
       VTX_validateDocumentId,
       [](void* h, int32_t* s) { return VTX_validateBarcode(h, 15, 39, 5, s); },
       VTX_validateJurisdictionCode,
   };
-  ParserHandle fresh;
   ParsedHandle h;
   for (Validator v : validators) {
     int32_t status = kUntouched;
-    EXPECT_EQ(v(nullptr, &status), VTX_ERR_ARGUMENT);
-    EXPECT_EQ(v(&fresh, &status), VTX_ERR_ARGUMENT);
-    EXPECT_EQ(v(&h.handle, nullptr), VTX_ERR_ARGUMENT);
-    EXPECT_EQ(status, kUntouched);
     EXPECT_EQ(v(&h.handle, &status), VTX_OK);
     EXPECT_EQ(status, VTX_STATUS_UNKNOWN);  // nothing to judge
   }

@@ -257,6 +257,33 @@ VTX_API int32_t VTX_getVehicleClassCodeDescription(void* handle, char* buffer, i
 
 /* ---- Validation ------------------------------------------------------ */
 
+/* Validators judge the form of what the last VTX_parse read; they never
+ * change it. On VTX_OK *status is VTX_STATUS_UNKNOWN (a value the verdict
+ * needs is missing, or the jurisdiction is not one the validator knows),
+ * VTX_STATUS_VALID or VTX_STATUS_INVALID. VTX_ERR_ARGUMENT for a null
+ * handle, a null status pointer, a handle that has not parsed anything
+ * yet, or an argument out of its range; *status is then not written. */
+
+/* Whether the licence or document number has a form the issuing
+ * jurisdiction uses for the document type ("DL" or "ID"); some forms also
+ * carry the holder's last-name code, birth year, birth month or sex, and
+ * these must agree with the document. Another document type gives
+ * VTX_STATUS_UNKNOWN. Uses the handle's decoding buffer as scratch space,
+ * which the values already read do not depend on. */
+VTX_API int32_t VTX_validateDocumentId(void* handle, int32_t* status);
+
+/* Whether the PDF417 symbol's geometry is one the jurisdiction prints:
+ * columns 3..33, rows 3..90, error-correction level 0..8 (anything else
+ * is VTX_ERR_ARGUMENT). */
+VTX_API int32_t VTX_validateBarcode(void* handle, int32_t columns, int32_t rows, int32_t errorCorrectionLevel,
+                                    int32_t* status);
+
+/* Whether the jurisdiction code agrees with the issuer identification
+ * number: VTX_STATUS_UNKNOWN without a two-letter code or without an
+ * issuer number, VTX_STATUS_INVALID for a number the library does not
+ * know or one that names another jurisdiction. */
+VTX_API int32_t VTX_validateJurisdictionCode(void* handle, int32_t* status);
+
 #ifdef __cplusplus
 }
 #endif

@@ -67,6 +67,9 @@ constexpr GetterEntry kGetters[] = {
     TEXT(VTX_getVehicleClassCode, "vehicleClassCode"),
     TEXT(VTX_getVehicleClassCodeDescription, "vehicleClassCodeDescription"),
     // validation
+    STATUS(VTX_validateDocumentId, "documentIdValidationStatus"),
+    BARCODE(VTX_validateBarcode, "barcodeValidationStatus"),
+    STATUS(VTX_validateJurisdictionCode, "jurisdictionCodeValidationStatus"),
     TEXT(VTX_getAamvaVersion, "aamvaVersion"),
     GetterEntry{nullptr, nullptr, GetterKind::text, nullptr, nullptr, nullptr, nullptr},
 };

@@ -54,17 +54,6 @@ TEST(AamvaFormats, EachVersionFindsItsHeaderLayout) {
   }
 }
 
-TEST(AamvaFormats, MapsDecideWhereElementsLand) {
-  Parsed v03(dcsElements("636015", 3));  // 2003: DAQ is the alternative licence field
-  EXPECT_EQ(v03.field(field::licenseNumber), "");
-  EXPECT_EQ(v03.field(field::licenseNumberAlt), "D123456789");
-  Parsed v08(dacElements("636015", 8));  // 2014: DBB and DAQ fill both their fields
-  EXPECT_EQ(v08.field(field::birthDate), "01151980");
-  EXPECT_EQ(v08.field(field::birthDateAlt), "01151980");
-  EXPECT_EQ(v08.field(field::licenseNumberAlt), "D123456789");
-  EXPECT_EQ(v08.field(field::formatName), "AAMVA DL/ID 2014");
-}
-
 TEST(AamvaFormats, VersionInsideTheIssuerNumberPicksTheFirstRowOnATie) {
   // Row 40 reads its version at position 13, the last two IIN digits: an
   // issuer number ending in 05 and version 05 satisfies it and 39 alike,
@@ -253,25 +242,6 @@ TEST(AamvaFormats, SlDirectoryCountsItsOffsetFromTheEntry) {
   EXPECT_EQ(p.formatId(), 36u);
   EXPECT_EQ(p.get(VTX_getLastName), "DOE");
   EXPECT_EQ(p.field(field::licenseNumberAlt), "42");
-}
-
-TEST(AamvaFormats, DamagedHeadersAreRefusedWithACode) {
-  const std::string good = dacElements("636015", 8);
-  for (const std::string& text : {good.substr(0, 21), std::string("#") + good.substr(1), std::string("@")}) {
-    Parsed p(text);
-    EXPECT_EQ(p.code, VTX_ERR_UNRECOGNISED);
-    EXPECT_EQ(p.formatId(), 68u);
-  }
-}
-
-TEST(AamvaFormats, FieldsArePrintableAfterAVerbatimRow) {
-  std::string text = dacElements("604432", 3);
-  text.insert(text.find("DCSSMITH") + 5, std::string("\x01\x7f", 2));
-  Parsed p(text);
-  ASSERT_EQ(p.code, 0);
-  for (int32_t id = 0; id < 140; ++id) {
-    for (char c : p.field(id)) EXPECT_TRUE(c >= 0x20 && c <= 0x7e) << id;
-  }
 }
 
 }  // namespace

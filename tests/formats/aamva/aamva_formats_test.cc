@@ -164,15 +164,34 @@ TEST(AamvaFormats, AlbertaRowsNeedCanadaAndAlberta) {
   EXPECT_EQ(us.formatId(), 31u);
 }
 
-TEST(AamvaFormats, AlbertaTextsOfTheOtherLayouts) {
-  // Row 28 reads verbatim from position 41 on: letter case survives.
-  const std::string header = "@\n\x1e\rANSI 604432010001";
-  std::string v28 = header + "DL00410100" + std::string(12, 'x') + "DLDAQ123\nDCSDoe\nDCTJohn\nDAJAB\r";
-  Parsed p28(v28);
-  ASSERT_EQ(p28.code, 0);
-  EXPECT_EQ(p28.formatId(), 28u);
-  EXPECT_EQ(p28.field(field::lastName), "Doe");
+TEST(AamvaFormats, AlbertaRowsSinkForAnotherIssuer) {
+  // The same layouts from Texas: -1000 for the country and -500 for the
+  // jurisdiction hand the text to a row without expectations.
+  struct Case {
+    std::string (*text)(const char* iin, const char* state);
+    uint32_t alberta;
+    uint32_t texas;
+  } const cases[] = {
+      {[](const char* iin, const char* state) {  // subfile right after a 6-character entry
+         return std::string("@\n\x1e\rANSI ") + iin + "030001DL0027DAQ123\nDCSDOE\nDCTJOHN\nDAJ" + state + "\r";
+       },
+       33, 31},
+      {[](const char* iin, const char* state) {  // subfile at 41 whatever the directory says
+         return std::string("@\n\x1e\rANSI ") + iin + "010001DL00410100" + std::string(12, 'x') +
+                "DLDAQ123\nDCSDoe\nDCTJohn\nDAJ" + state + "\r";
+       },
+       28, 27},
+  };
+  for (const Case& c : cases) {
+    Parsed ab(c.text("604432", "AB"));
+    EXPECT_EQ(ab.formatId(), c.alberta);
+    EXPECT_EQ(ab.get(VTX_getLastName), c.alberta == 28 ? "Doe" : "DOE");  // row 28 reads verbatim
+    Parsed tx(c.text("636015", "TX"));
+    EXPECT_EQ(tx.formatId(), c.texas);
+  }
+}
 
+TEST(AamvaFormats, AlbertaTextsOfTheOtherLayouts) {
   // Row 47: the subfile is the next "DL" after the directory entry, and
   // dates carry month names; the default version test wants 12. The
   // name elements of the 2000 map are what the free-header row lacks.

@@ -253,14 +253,22 @@ TEST(AamvaFormats, CanadianVersion01RowNeedsCanada) {
 }
 
 TEST(AamvaFormats, SlDirectoryCountsItsOffsetFromTheEntry) {
-  // Offset 0010 from the entry, then 12 characters of subfile heading.
-  const std::string header = "@\n\x1e\rANSI 636015030001";
-  const std::string text = header + "SL00100040" + std::string(12, '#') + "DAQ42\nDCSDOE\nDCTJOHN\nDAJSL\r";
-  Parsed p(text);
-  ASSERT_EQ(p.code, 0);
-  EXPECT_EQ(p.formatId(), 36u);
-  EXPECT_EQ(p.get(VTX_getLastName), "DOE");
-  EXPECT_EQ(p.field(field::licenseNumberAlt), "42");
+  // Two entries: "SL" at 21 with offset 0028 counted from the entry, then
+  // 12 characters of heading, and a short "DL" subfile at 41 that the
+  // standard rows find. The "SL" row wins only for its own jurisdiction.
+  auto text = [](const char* state) {
+    return std::string("@\n\x1e\rANSI 636015030002SL00280040DL00410008DLDAQ42\r###########\nDCSDOE\nDCTJOHN\nDAJ") +
+           state + "\r";
+  };
+  Parsed sl(text("SL"));
+  ASSERT_EQ(sl.code, 0);
+  EXPECT_EQ(sl.formatId(), 36u);
+  EXPECT_EQ(sl.get(VTX_getLastName), "DOE");
+  EXPECT_EQ(sl.field(field::licenseNumberAlt), "");  // before the "SL" subfile
+  Parsed tx(text("TX"));
+  ASSERT_EQ(tx.code, 0);
+  EXPECT_EQ(tx.formatId(), 31u);
+  EXPECT_EQ(tx.field(field::licenseNumberAlt), "42");
 }
 
 }  // namespace

@@ -85,7 +85,12 @@ int32_t runParseEngine(const FormatTable& table, const char* input, int32_t leng
       bestRow = r;
     }
   }
-  if (bestRow < 0) return VTX_ERR_UNRECOGNISED;
+  if (bestRow < 0) {
+    // The record keeps what the last row tried left in it; getters may
+    // still read it, so it is made printable like a recognised record.
+    makePrintable(record);
+    return VTX_ERR_UNRECOGNISED;
+  }
 
   const FormatRow& best = table.rows[bestRow];
   int32_t n = 0;

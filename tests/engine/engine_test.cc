@@ -101,6 +101,10 @@ TEST_F(EngineFixture, FailedAndEmptyRowsNeverWin) {
   EXPECT_EQ(run(FormatTable{rows, 3, nullptr}, "doc"), VTX_ERR_UNRECOGNISED);
   EXPECT_EQ(record.formatId, kNoFormatId);
   EXPECT_EQ(record.documentClass, kNoDocumentClass);
+  // What a failing row left stays readable, and printable.
+  const FormatRow leaves[] = {{1, 2, copyDecoder, failAfterStoring, nullptr, nullptr}};
+  EXPECT_EQ(run(FormatTable{leaves, 1, nullptr}, std::string("d\x01" "c", 3)), VTX_ERR_UNRECOGNISED);
+  EXPECT_EQ(text(recordField(&record, 1)), "D C");
 }
 
 TEST_F(EngineFixture, ExpectationAdjustsOnlyRowsThatCarryOne) {

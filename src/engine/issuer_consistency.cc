@@ -1,0 +1,35 @@
+#include "engine/issuer_consistency.h"
+
+#include <cstring>
+
+#include "fields/issuer_identity.h"
+#include "fields/person_names.h"
+
+namespace tavrix {
+
+int32_t issuerConsistencyAdjustment(const FieldRecord* record, const FormatRow* row, char* scratch,
+                                    int32_t scratchCapacity) {
+  if (record == nullptr || row == nullptr || scratch == nullptr || scratchCapacity < 1) return 0;
+  int32_t adjustment = 0;
+  if (row->expectedCountry != nullptr) {
+    if (countryCodeAccessor(record, scratch, scratchCapacity) == VTX_OK) {
+      adjustment += std::strcmp(scratch, row->expectedCountry) == 0 ? 100 : -1000;
+    }
+    if (firstNameAccessor(record, scratch, scratchCapacity) != VTX_OK) adjustment -= 100;
+  }
+  if (row->expectedJurisdiction != nullptr) {
+    if (jurisdictionCodeAccessor(record, scratch, scratchCapacity) == VTX_OK) {
+      adjustment += std::strcmp(scratch, row->expectedJurisdiction) == 0 ? 50 : -500;
+    }
+    // One 50 at most for the names: the last name counts only when the
+    // first name was found.
+    if (firstNameAccessor(record, scratch, scratchCapacity) != VTX_OK) {
+      adjustment -= 50;
+    } else if (lastNameAccessor(record, scratch, scratchCapacity) != VTX_OK) {
+      adjustment -= 50;
+    }
+  }
+  return adjustment;
+}
+
+}  // namespace tavrix

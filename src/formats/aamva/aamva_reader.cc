@@ -1,0 +1,384 @@
+#include "formats/aamva/aamva_reader.h"
+
+#include <cstring>
+#include <initializer_list>
+
+#include "engine/text_span.h"
+#include "fields/field_ids.h"
+#include "formats/aamva/element_maps.h"
+
+namespace tavrix {
+namespace {
+
+inline bool isDigit(char c) { return c >= '0' && c <= '9'; }
+inline bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+inline bool isWhite(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+bool startsWith(Span s, const char* prefix, int32_t n) {
+  return s.data != nullptr && s.length >= n && std::memcmp(s.data, prefix, static_cast<size_t>(n)) == 0;
+}
+bool isSubfileType(const char* p) { return (p[0] == 'D' && p[1] == 'L') || (p[0] == 'I' && p[1] == 'D'); }
+
+// Value trim of the element store: white space and NUL.
+int isValuePadding(int c) { return c == 0 || c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// The number in a header item: -1 short, `badCode` for a character that
+// is not a digit, white space, "+" or "-".
+int32_t readHeaderNumber(Span input, int32_t pos, int32_t length, int32_t badCode, int32_t* value) {
+  if (pos < 0 || length < 0 || input.length < pos + length) return aamva_rc::kTooShort;
+  const Span text{input.data + pos, length};
+  if (!aamvaNumericText(text)) return badCode;
+  *value = spanAtoi(text);
+  return 0;
+}
+
+// The next element token: separators before it are skipped, it runs up
+// to the next separator, which is consumed.
+Span nextToken(Span* rest, CharSet separators) {
+  int32_t i = 0;
+  while (i < rest->length && inCharSet(separators, rest->data[i])) ++i;
+  const int32_t start = i;
+  while (i < rest->length && !inCharSet(separators, rest->data[i])) ++i;
+  const Span token{rest->data + start, i - start};
+  if (i < rest->length) ++i;  // the separator that ended the token
+  *rest = Span{rest->data + i, rest->length - i};
+  return token;
+}
+
+uint32_t tokenCode(Span token) { return aamvaElementCode(token.data[0], token.data[1], token.data[2]); }
+
+}  // namespace
+
+bool aamvaNumericText(Span text) {
+  for (int32_t i = 0; i < text.length; ++i) {
+    const char c = text.data[i];
+    if (!isDigit(c) && !isWhite(c) && c != '+' && c != '-') return false;
+  }
+  return true;
+}
+
+int32_t aamvaReaderInit(AamvaReader* reader, int32_t layoutId, FieldRecord* record) {
+  if (reader == nullptr) return aamva_rc::kNoLayout;
+  *reader = AamvaReader{};
+  reader->record = record;
+  const AamvaLayout* row = aamvaLayoutRow(layoutId);
+  if (row == nullptr) return aamva_rc::kNoLayout;
+  reader->layout = *row;
+  reader->separatorForm = SeparatorForm::both;
+  reader->run = aamvaRun;
+  reader->parseHeader = aamvaParseHeader;
+  reader->parseVersion = aamvaParseVersion;
+  reader->parseEntryCount = aamvaParseEntryCount;
+  reader->storeIin = aamvaStoreIin;
+  reader->checkVersion = aamvaCheckVersion;
+  reader->checkFileType = nullptr;
+  reader->parseSubfiles = aamvaParseSubfiles;
+  reader->findDirectoryEntry = aamvaFindDirectoryEntry;
+  reader->parseDirectoryEntry = aamvaParseDirectoryEntry;
+  reader->locateSubfileData = aamvaLocateSubfileData;
+  reader->walkElements = aamvaWalkElements;
+  reader->parseSubfile = nullptr;
+  reader->storeElement = aamvaStoreElement;
+  return 0;
+}
+
+int32_t aamvaRun(AamvaReader* reader, const char* text, int32_t length) {
+  if (text == nullptr || length < 0) return aamva_rc::kBounds;
+  const Span input{text, length};
+  const AamvaSpanHook steps[] = {reader->parseHeader, reader->checkFileType, reader->parseSubfiles};
+  for (AamvaSpanHook step : steps) {
+    if (step == nullptr) continue;
+    const int32_t rc = step(reader, input);
+    if (rc != 0) return rc;
+  }
+  // A barcode whose subfile type could not be read is taken for a licence.
+  if (recordFieldStatus(reader->record, field::documentType) != 0) {
+    recordSetFieldStr(reader->record, field::documentType, "DL");
+  }
+  return 0;
+}
+
+int32_t aamvaParseHeader(AamvaReader* reader, Span input) {
+  if (spanIsEmpty(input)) return aamva_rc::kBounds;
+  const AamvaLayout& l = reader->layout;
+  if (input.length <= l.headerLength) return aamva_rc::kTooShort;
+  if (input.data[0] != '@') return aamva_rc::kNoAt;
+  reader->headerEnd = l.headerLength;
+  // The separators are whatever the header holds at their places; the
+  // file-type checks judge them.
+  reader->elementSeparator = input.data[l.elementSeparatorPos];
+  reader->recordSeparator = input.data[l.recordSeparatorPos];
+  reader->segmentTerminator = input.data[l.segmentTerminatorPos];
+  for (AamvaSpanHook step : {reader->parseVersion, reader->parseEntryCount}) {
+    if (step == nullptr) continue;
+    const int32_t rc = step(reader, input);
+    if (rc != 0) return rc;
+  }
+  if (reader->entryCount < 1) reader->entryCount = 1;
+  return reader->storeIin != nullptr ? reader->storeIin(reader, input) : 0;
+}
+
+int32_t aamvaParseVersion(AamvaReader* reader, Span input) {
+  const int32_t rc = readHeaderNumber(input, reader->layout.versionPos, reader->layout.versionLength,
+                                      aamva_rc::kVersion, &reader->version);
+  if (rc != 0) return rc;
+  return reader->checkVersion != nullptr ? reader->checkVersion(reader) : 0;
+}
+
+int32_t aamvaParseEntryCount(AamvaReader* reader, Span input) {
+  return readHeaderNumber(input, reader->layout.entryCountPos, reader->layout.entryCountLength,
+                          aamva_rc::kEntryCount, &reader->entryCount);
+}
+
+namespace {
+
+// The IIN item of the header, trimmed; -1 when the input is too short.
+int32_t headerIin(const AamvaReader* reader, Span input, Span* iin) {
+  const AamvaLayout& l = reader->layout;
+  if (input.length < l.iinPos + l.iinLength) return aamva_rc::kTooShort;
+  *iin = Span{input.data + l.iinPos, l.iinLength};
+  spanTrimSet(iin, " \n\t\r");
+  return 0;
+}
+
+}  // namespace
+
+int32_t aamvaStoreIin(AamvaReader* reader, Span input) {
+  Span iin;
+  const int32_t rc = headerIin(reader, input, &iin);
+  if (rc != 0) return rc;
+  if (!spanIsEmpty(iin)) recordSetSpan(reader->record, field::issuerIdNumber, iin);
+  return 0;
+}
+
+int32_t aamvaStoreIinLetterA(AamvaReader* reader, Span input) {
+  Span iin;
+  const int32_t rc = headerIin(reader, input, &iin);
+  if (rc != 0) return rc;
+  // "AAMVA36..." runs into the issuer number, whose first digit is then
+  // read as the last "A".
+  if (!spanIsEmpty(iin)) recordSetField(reader->record, field::issuerIdNumber, iin, "A", nullptr, '6');
+  return 0;
+}
+
+int32_t aamvaStoreIinAnsiScan(AamvaReader* reader, Span input) {
+  if (input.length <= 9) return 0;
+  static constexpr Span kAnsi{"ANSI", 4};
+  Span rest = input;
+  for (;;) {
+    const int32_t at = spanFind(rest, kAnsi);
+    if (at < 0) return 0;
+    spanAdvance(&rest, at + 4);
+    while (!spanIsEmpty(rest) && isWhite(rest.data[0])) spanAdvance(&rest, 1);
+    if (rest.length < 6) return 0;
+    bool digits = true;
+    for (int32_t i = 0; i < 6; ++i) digits = digits && isDigit(rest.data[i]);
+    if (digits) {
+      recordSetSpan(reader->record, field::issuerIdNumber, Span{rest.data, 6});
+      return 0;
+    }
+    if (rest.length <= 9) return 0;
+  }
+}
+
+int32_t aamvaCheckVersion(AamvaReader* reader) {
+  return reader->version == reader->layout.maxVersion ? 0 : aamva_rc::kVersion;
+}
+
+int32_t aamvaCheckVersionRange(AamvaReader* reader) {
+  const AamvaLayout& l = reader->layout;
+  return (reader->version < l.minVersion || reader->version > l.maxVersion) ? aamva_rc::kVersion : 0;
+}
+
+int32_t aamvaParseSubfiles(AamvaReader* reader, Span input) {
+  SubfileEntry entry;
+  Span directory;
+  Span data;
+  if (reader->findDirectoryEntry != nullptr) {
+    int32_t rc = reader->findDirectoryEntry(reader, input, &directory);
+    if (rc != 0) return rc;
+    if (reader->parseDirectoryEntry != nullptr) {
+      rc = reader->parseDirectoryEntry(reader, input, directory, &entry);
+      if (rc != 0) return rc;
+    }
+  }
+  if (reader->locateSubfileData != nullptr) {
+    const int32_t rc = reader->locateSubfileData(reader, input, &entry, &data);
+    if (rc != 0) return rc;
+  }
+  return reader->parseSubfile != nullptr ? reader->parseSubfile(reader, data) : 0;
+}
+
+int32_t aamvaScanDirectory(const AamvaReader* reader, Span input, const char* typeA, const char* typeB,
+                           Span* directory) {
+  int32_t pos = reader->headerEnd;
+  if (pos < 0) pos = 0;
+  if (pos > input.length) pos = input.length;
+  if (reader->entryCount >= 1 && input.length - pos >= 10) {
+    for (int32_t i = 0; i < reader->entryCount; ++i) {
+      const char* p = input.data + pos;
+      if ((p[0] == typeA[0] && p[1] == typeA[1]) || (p[0] == typeB[0] && p[1] == typeB[1])) break;
+      pos += 10;
+      if (i == reader->entryCount - 1 || input.length - pos < 10) break;
+    }
+  }
+  *directory = Span{input.data + pos, input.length - pos};
+  return 0;
+}
+
+int32_t aamvaFindDirectoryEntry(AamvaReader* reader, Span input, Span* directory) {
+  return aamvaScanDirectory(reader, input, "DL", "ID", directory);
+}
+
+void aamvaSetSubfileType(AamvaReader* reader, Span directory, SubfileEntry* entry) {
+  if (startsWith(directory, "DL", 2)) {
+    entry->type = kSubfileDl;
+    recordSetFieldStr(reader->record, field::documentType, "DL");
+  } else if (startsWith(directory, "ID", 2)) {
+    entry->type = kSubfileId;
+    recordSetFieldStr(reader->record, field::documentType, "ID");
+  }
+}
+
+int32_t aamvaFindSubfileByPattern(Span input) {
+  for (int32_t i = 0; i + 13 <= input.length; ++i) {
+    const char* p = input.data + i;
+    bool match = isSubfileType(p + 8) && isLetter(p[10]) && isLetter(p[11]) && isLetter(p[12]);
+    for (int32_t k = 0; match && k < 8; ++k) match = isDigit(p[k]);
+    if (match) return i + 10;
+  }
+  return -1;
+}
+
+int32_t aamvaDldaaCorrection(Span input, int32_t offset) {
+  const int32_t window = offset < input.length ? offset : input.length;
+  if (window <= 0) return offset;
+  static constexpr Span kDldaa{"DLDAA", 5};
+  const int32_t at = spanFind(Span{input.data, window}, kDldaa);
+  return at >= 0 ? at + 2 : offset;
+}
+
+int32_t aamvaParseDirectoryEntry(AamvaReader* reader, Span input, Span directory, SubfileEntry* entry) {
+  if (directory.data == nullptr) return aamva_rc::kBounds;
+  aamvaSetSubfileType(reader, directory, entry);
+  int32_t start = aamvaFindSubfileByPattern(input);
+  if (start < 0) {
+    if (directory.length < 6 || !aamvaNumericText(Span{directory.data + 2, 4})) return aamva_rc::kDirectory;
+    int32_t off = aamvaDldaaCorrection(input, spanAtoi(Span{directory.data + 2, 4}));
+    if (off < 0 || off > input.length) return aamva_rc::kDirectory;
+    // An offset one off either way lands on the last directory digit or on
+    // the "L" of "DL"; both are moved to the "D". At the very end of the
+    // input there is nothing to realign.
+    if (off < input.length) {
+      if (isDigit(input.data[off])) ++off;
+      if (off > 1 && !isDigit(input.data[off - 1]) && isDigit(input.data[off - 2])) --off;
+    }
+    start = off;
+  }
+  entry->offset = start;
+  entry->length = input.length - start;
+  return 0;
+}
+
+int32_t aamvaEntrySpan(Span input, const SubfileEntry* entry, Span* data) {
+  if (entry->offset < 0 || entry->length < 0 || entry->offset > input.length - entry->length) {
+    return aamva_rc::kBounds;
+  }
+  *data = Span{input.data + entry->offset, entry->length};
+  return 0;
+}
+
+Span aamvaDropSubfileType(Span data) {
+  if (data.length > 1 && isSubfileType(data.data)) spanAdvance(&data, 2);
+  return data;
+}
+
+int32_t aamvaLocateSubfileData(AamvaReader*, Span input, const SubfileEntry* entry, Span* data) {
+  Span located;
+  const int32_t rc = aamvaEntrySpan(input, entry, &located);
+  if (rc != 0) return rc;
+  located = aamvaDropSubfileType(located);
+  if (!spanIsEmpty(located) && located.data[0] == 'L') spanAdvance(&located, 1);
+  *data = located;
+  return 0;
+}
+
+int32_t aamvaWalkElements(AamvaReader* reader, Span data, CharSet separators, const CodePair* map,
+                          int32_t mapLength) {
+  Span rest = data;
+  while (!spanIsEmpty(rest)) {
+    const Span token = nextToken(&rest, separators);
+    if (token.length <= 2) continue;
+    const uint32_t code = tokenCode(token);
+    const Span value{token.data + 3, token.length - 3};
+    for (int32_t index = 0; codePairLookup(code, map, mapLength, &index) >= 0; ++index) {
+      reader->storeElement(reader, map[index].value, value);
+    }
+  }
+  return 0;
+}
+
+int32_t aamvaFillEmptyWalk(AamvaReader* reader, Span data, CharSet separators, const CodePair* map,
+                           int32_t mapLength) {
+  if (mapLength > kElementMapMaxPairs) mapLength = kElementMapMaxPairs;
+  // One pass keeps the last occurrence of every pair's element; then the
+  // pairs are visited in map order and fill only fields still empty.
+  Span last[kElementMapMaxPairs] = {};
+  bool seen[kElementMapMaxPairs] = {};
+  Span rest = data;
+  while (!spanIsEmpty(rest)) {
+    const Span token = nextToken(&rest, separators);
+    if (token.length <= 2) continue;
+    const uint32_t code = tokenCode(token);
+    for (int32_t index = 0; codePairLookup(code, map, mapLength, &index) >= 0; ++index) {
+      last[index] = Span{token.data + 3, token.length - 3};
+      seen[index] = true;
+    }
+  }
+  for (int32_t i = 0; i < mapLength; ++i) {
+    if (!seen[i] || last[i].length < 1) continue;
+    if (recordFieldStatus(reader->record, map[i].value) == 0) continue;
+    reader->storeElement(reader, map[i].value, last[i]);
+  }
+  return 0;
+}
+
+int32_t aamvaStoreElement(AamvaReader* reader, int32_t fieldId, Span value) {
+  spanTrimIf(&value, isValuePadding);
+  // An element with nothing after its id clears what an earlier one stored.
+  recordSetFieldIf(reader->record, fieldId, value, nullptr, nullptr, '\0');
+  return 0;
+}
+
+int32_t aamvaParseSubfileWithMap(AamvaReader* reader, Span data) {
+  char chars[2];
+  int32_t count = 0;
+  const char terminator = reader->segmentTerminator;
+  switch (reader->separatorForm) {
+    case SeparatorForm::both:
+      chars[count++] = reader->elementSeparator;
+      chars[count++] = terminator;
+      break;
+    case SeparatorForm::bothNoDash:
+      chars[count++] = reader->elementSeparator;
+      if (terminator != '-') chars[count++] = terminator;
+      break;
+    case SeparatorForm::elementOnly:
+      chars[count++] = reader->elementSeparator;
+      break;
+    case SeparatorForm::lineBreaks:
+      chars[count++] = '\r';
+      chars[count++] = '\n';
+      break;
+    case SeparatorForm::bothHighTerminatorAsLf:
+      // Compared as a signed character: bytes from 0x80 up stay.
+      if (static_cast<signed char>(terminator) > '?') reader->segmentTerminator = '\n';
+      chars[count++] = reader->elementSeparator;
+      chars[count++] = reader->segmentTerminator;
+      break;
+  }
+  if (reader->walkElements == nullptr) return 0;
+  return reader->walkElements(reader, data, CharSet{chars, count}, reader->map, reader->mapLength);
+}
+
+}  // namespace tavrix

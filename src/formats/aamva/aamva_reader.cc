@@ -98,6 +98,16 @@ int32_t aamvaRun(AamvaReader* reader, const char* text, int32_t length) {
   return 0;
 }
 
+int32_t aamvaReadHeaderNumbers(AamvaReader* reader, Span input) {
+  for (AamvaSpanHook step : {reader->parseVersion, reader->parseEntryCount}) {
+    if (step == nullptr) continue;
+    const int32_t rc = step(reader, input);
+    if (rc != 0) return rc;
+  }
+  if (reader->entryCount < 1) reader->entryCount = 1;
+  return reader->storeIin != nullptr ? reader->storeIin(reader, input) : 0;
+}
+
 int32_t aamvaParseHeader(AamvaReader* reader, Span input) {
   if (spanIsEmpty(input)) return aamva_rc::kBounds;
   const AamvaLayout& l = reader->layout;
@@ -109,13 +119,7 @@ int32_t aamvaParseHeader(AamvaReader* reader, Span input) {
   reader->elementSeparator = input.data[l.elementSeparatorPos];
   reader->recordSeparator = input.data[l.recordSeparatorPos];
   reader->segmentTerminator = input.data[l.segmentTerminatorPos];
-  for (AamvaSpanHook step : {reader->parseVersion, reader->parseEntryCount}) {
-    if (step == nullptr) continue;
-    const int32_t rc = step(reader, input);
-    if (rc != 0) return rc;
-  }
-  if (reader->entryCount < 1) reader->entryCount = 1;
-  return reader->storeIin != nullptr ? reader->storeIin(reader, input) : 0;
+  return aamvaReadHeaderNumbers(reader, input);
 }
 
 int32_t aamvaParseVersion(AamvaReader* reader, Span input) {

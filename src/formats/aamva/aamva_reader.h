@@ -122,6 +122,10 @@ int32_t aamvaReaderInit(AamvaReader* reader, int32_t layoutId, FieldRecord* reco
 // The default steps.
 int32_t aamvaRun(AamvaReader* reader, const char* text, int32_t length);
 int32_t aamvaParseHeader(AamvaReader* reader, Span input);
+// The part every header form shares once its separators are known: the
+// version and entry-count hooks (an entry count below 1 counts as 1), then
+// the issuer number hook.
+int32_t aamvaReadHeaderNumbers(AamvaReader* reader, Span input);
 int32_t aamvaParseVersion(AamvaReader* reader, Span input);
 int32_t aamvaParseEntryCount(AamvaReader* reader, Span input);
 int32_t aamvaStoreIin(AamvaReader* reader, Span input);

@@ -171,13 +171,7 @@ int32_t aamvaParseHeaderLineFeed(AamvaReader* reader, Span input) {
   reader->elementSeparator = '\n';
   reader->recordSeparator = '\n';
   reader->segmentTerminator = '\n';
-  for (AamvaSpanHook step : {reader->parseVersion, reader->parseEntryCount}) {
-    if (step == nullptr) continue;
-    const int32_t rc = step(reader, input);
-    if (rc != 0) return rc;
-  }
-  if (reader->entryCount < 1) reader->entryCount = 1;
-  return reader->storeIin != nullptr ? reader->storeIin(reader, input) : 0;
+  return aamvaReadHeaderNumbers(reader, input);
 }
 
 // ---- directory entries ----

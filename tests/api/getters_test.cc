@@ -142,33 +142,42 @@ TEST(Getters, ValidatorVerdicts) {
   EXPECT_EQ(status, kUntouched);
 }
 
-// Hostile field contents through the name and issuer getters at small
-// capacities: 0 or -26 only, nothing written past the capacity, the record
-// unchanged.
+// Whatever the fields hold, under every name-handler jurisdiction, the name
+// and issuer getters answer 0 or -26 with a terminated value, write nothing
+// past the capacity and leave the record alone.
 TEST(Getters, HostileRecords) {
-  const char* texts[] = {"\x01\x7f\x1f", "\xC3\xA9\x80\xFF", " ,$@\t\n\r", "A B C D E F G H I J K L M N O P Q R",
-                         "0", "636015636015636015636015636015636015"};
+  const char* texts[] = {"\x01\x02\x7f\x1b", "\xC3\xA9\xC3\xA8 \xFF\xFE,\x80", " ,$@\t\n\r", ",,,,,,,,,,,,,,,,,,,,,,,,,,,,,,",
+                         "A B C D E F G H I J K L M N O P Q R S T U V W X Y Z", "JR SR II III IV JR. SR.", "X", "0",
+                         "636015636015636015636015636015636015"};
   const int32_t ids[] = {field::issuerIdNumber, field::fullName, field::lastName, field::firstName,
-                         field::givenNames, field::licenseNumber, field::addressJurisdictionCode,
-                         field::country, field::countryCode, field::documentType, field::nameSuffix,
-                         field::middleName, field::namePrefix, field::aamvaVersionNumber};
+                         field::givenNames, field::licenseNumber, field::country, field::countryCode,
+                         field::documentType, field::nameSuffix, field::middleName, field::namePrefix,
+                         field::aamvaVersionNumber};
   for (const char* text : texts) {
-    ParsedHandle h;
-    for (int32_t id : ids) h.set(id, text);
-    std::vector<char> before(h.arena, h.arena + sizeof h.arena);
-    for (TextGetter getter : kNameIssuerGetters) {
-      for (int32_t capacity : {1, 2, 5, 64}) {
-        char buffer[80];
-        std::memset(buffer, 0x5A, sizeof buffer);
-        const int32_t result = getter(&h.handle, buffer, capacity);
-        EXPECT_TRUE(result == 0 || result == -26) << text << " " << result;
-        for (int32_t i = capacity; i < 80; ++i) ASSERT_EQ(buffer[i], 0x5A) << text << " cap " << capacity;
-        if (result == 0) {
-          EXPECT_NE(std::memchr(buffer, '\0', static_cast<size_t>(capacity)), nullptr) << text;
+    for (const char* jurisdiction : {"", "AL", "ON", "CO", "CA", text}) {
+      for (bool fullNameOnly : {false, true}) {
+        ParsedHandle h;
+        h.handle.record.documentClass = 0;
+        for (int32_t id : ids) {
+          if (!fullNameOnly || id == field::fullName) h.set(id, text);
         }
+        h.set(field::addressJurisdictionCode, jurisdiction);
+        const std::vector<char> before(h.arena, h.arena + sizeof h.arena);
+        for (TextGetter getter : kNameIssuerGetters) {
+          for (int32_t capacity : {1, 2, 3, 5, 8, 64}) {
+            char buffer[80];
+            std::memset(buffer, 0x5A, sizeof buffer);
+            const int32_t result = getter(&h.handle, buffer, capacity);
+            EXPECT_TRUE(result == 0 || result == -26) << text << " " << result;
+            for (int32_t i = capacity; i < 80; ++i) ASSERT_EQ(buffer[i], 0x5A) << text << " cap " << capacity;
+            if (result == 0) {
+              EXPECT_NE(std::memchr(buffer, '\0', static_cast<size_t>(capacity)), nullptr) << text;
+            }
+          }
+        }
+        EXPECT_EQ(std::memcmp(before.data(), h.arena, sizeof h.arena), 0) << text;
       }
     }
-    EXPECT_EQ(std::memcmp(before.data(), h.arena, sizeof h.arena), 0);
   }
 }
 

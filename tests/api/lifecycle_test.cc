@@ -21,13 +21,6 @@ struct Handle {
   ~Handle() { VTX_delete(h); }
 };
 
-TEST(Lifecycle, VersionCalls) {
-  EXPECT_EQ(VTX_getMajorVersion(), 1);
-  EXPECT_EQ(VTX_getMinorVersion(), 27);
-  EXPECT_EQ(VTX_getBuildVersion(), 0);
-  VTX_delete(nullptr);
-}
-
 // A bad length or handle changes nothing; null data still stamps the time
 // and allocates.
 TEST(Lifecycle, BadArgumentsAndNullData) {

@@ -7,13 +7,13 @@
 #include <string>
 #include <utility>
 
-#include "tables_test_util.h"
+#include "engine/text_test_util.h"
 
 namespace tavrix {
 namespace {
 
-using test::orNull;
-using test::spanOf;
+using testing::orNull;
+using testing::spanOf;
 
 // Codes are sorted, each code's rows are adjacent, only UTO breaks the
 // order (last), and names and codes are in their stored forms.

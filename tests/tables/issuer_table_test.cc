@@ -5,14 +5,14 @@
 #include <string>
 #include <utility>
 
+#include "engine/text_test_util.h"
 #include "tables/region_table.h"
-#include "tables_test_util.h"
 
 namespace tavrix {
 namespace {
 
-using test::orNull;
-using test::spanOf;
+using testing::orNull;
+using testing::spanOf;
 
 TEST(IssuerTable, NumbersAreContiguousAndMatchTheirText) {
   auto check = [](const auto& block, int32_t first) {

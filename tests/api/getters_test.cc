@@ -144,7 +144,7 @@ TEST(Getters, ValidatorVerdicts) {
 
 // Whatever the fields hold, under every name-handler jurisdiction, the name
 // and issuer getters answer 0 or -26 with a terminated value, write nothing
-// past the capacity and leave the record alone.
+// outside the capacity and leave the record alone.
 TEST(Getters, HostileRecords) {
   const char* texts[] = {"\x01\x02\x7f\x1b", "\xC3\xA9\xC3\xA8 \xFF\xFE,\x80", " ,$@\t\n\r", ",,,,,,,,,,,,,,,,,,,,,,,,,,,,,,",
                          "A B C D E F G H I J K L M N O P Q R S T U V W X Y Z", "JR SR II III IV JR. SR.", "X", "0",
@@ -165,11 +165,15 @@ TEST(Getters, HostileRecords) {
         const std::vector<char> before(h.arena, h.arena + sizeof h.arena);
         for (TextGetter getter : kNameIssuerGetters) {
           for (int32_t capacity : {1, 2, 3, 5, 8, 64}) {
-            char buffer[80];
-            std::memset(buffer, 0x5A, sizeof buffer);
+            char storage[96];  // 16 guard bytes, then the buffer
+            std::memset(storage, 0x5A, sizeof storage);
+            char* buffer = storage + 16;
             const int32_t result = getter(&h.handle, buffer, capacity);
             EXPECT_TRUE(result == 0 || result == -26) << text << " " << result;
-            for (int32_t i = capacity; i < 80; ++i) ASSERT_EQ(buffer[i], 0x5A) << text << " cap " << capacity;
+            for (int32_t i = 0; i < 96; ++i) {
+              if (i >= 16 && i < 16 + capacity) continue;
+              ASSERT_EQ(storage[i], 0x5A) << text << " cap " << capacity;
+            }
             if (result == 0) {
               EXPECT_NE(std::memchr(buffer, '\0', static_cast<size_t>(capacity)), nullptr) << text;
             }

@@ -5,11 +5,13 @@
 #include <cstring>
 #include <string>
 
+#include "engine/text_test_util.h"
+
 namespace tavrix {
 namespace {
 
-std::string text(Span s) { return spanIsEmpty(s) ? std::string() : std::string(s.data, static_cast<size_t>(s.length)); }
-Span span(const char* s) { return Span{s, static_cast<int32_t>(std::strlen(s))}; }
+using testing::spanOf;
+using testing::textOf;
 
 struct RecordFixture : ::testing::Test {
   char storage[64];
@@ -53,7 +55,7 @@ TEST_F(RecordFixture, StoreAppendsWithTerminatorAndSecondStoreMovesTheSlot) {
   EXPECT_EQ(record.arena.used, 6);
   EXPECT_EQ(storage[5], '\0');
   recordSetFieldStr(&record, 25, "JONES");
-  EXPECT_EQ(text(recordField(&record, 25)), "JONES");
+  EXPECT_EQ(textOf(recordField(&record, 25)), "JONES");
   EXPECT_EQ(record.arena.used, 12);
   EXPECT_EQ(recordFilledCount(&record), 1);
 }
@@ -72,7 +74,7 @@ TEST_F(RecordFixture, EmptyOrFullyFilteredSourceClearsTheSlot) {
   ASSERT_NE(recordSetField(&record, 3, Span{}, nullptr, nullptr, 0), nullptr);
   EXPECT_EQ(recordFieldStatus(&record, 3), -1);
   recordSetFieldStr(&record, 3, "CITY");
-  recordSetField(&record, 3, span("   "), " ", nullptr, 0);
+  recordSetField(&record, 3, spanOf("   "), " ", nullptr, 0);
   EXPECT_EQ(recordFieldStatus(&record, 3), -1);
 }
 
@@ -81,7 +83,7 @@ TEST_F(RecordFixture, ArenaEndShortensCopiesAndRefusesDates) {
   const DateTime date{2024, 2, 29};
   EXPECT_EQ(recordSetDate(&record, 10, &date), nullptr);
   recordSetFieldStr(&record, 1, "ABCDEFGHIJ");
-  EXPECT_EQ(text(recordField(&record, 1)), "ABCDE");
+  EXPECT_EQ(textOf(recordField(&record, 1)), "ABCDE");
   EXPECT_EQ(record.arena.used, 64);  // no room for the NUL
   recordSetFieldStr(&record, 2, "MORE");
   EXPECT_EQ(recordFieldStatus(&record, 2), -1);  // nothing left: cleared
@@ -100,22 +102,22 @@ TEST_F(RecordFixture, NulRuleLeavesTheLastByteUnwritten) {
 TEST_F(RecordFixture, DateIsEightDigitsYearFirst) {
   const DateTime date{987, 3, 9};
   recordSetDate(&record, 11, &date);
-  EXPECT_EQ(text(recordField(&record, 11)), "09870309");
+  EXPECT_EQ(textOf(recordField(&record, 11)), "09870309");
   EXPECT_EQ(recordSetDate(&record, 11, nullptr), nullptr);
   fillTo(56);  // exactly 8 bytes of room
   recordSetDate(&record, 12, &date);
-  EXPECT_EQ(text(recordField(&record, 12)), "09870309");
+  EXPECT_EQ(textOf(recordField(&record, 12)), "09870309");
 }
 
 TEST_F(RecordFixture, JoinedTextAlwaysGetsItsOwnTerminatorWhenItFits) {
-  const Span parts[] = {span("A"), Span{}, span("B")};
+  const Span parts[] = {spanOf("A"), Span{}, spanOf("B")};
   recordSetJoined(&record, 1, parts, 3, ' ', nullptr, nullptr, 0);
-  EXPECT_EQ(text(recordField(&record, 1)), "A B");
+  EXPECT_EQ(textOf(recordField(&record, 1)), "A B");
   EXPECT_EQ(record.arena.used, 5);
   // Room of 4: join gets 3, its NUL fills the arena; no second NUL.
   fillTo(60);
   recordSetJoined(&record, 2, parts, 3, ' ', nullptr, nullptr, 0);
-  EXPECT_EQ(text(recordField(&record, 2)), "A B");
+  EXPECT_EQ(textOf(recordField(&record, 2)), "A B");
   EXPECT_EQ(record.arena.used, 64);
   // A full arena: nothing written, never a byte past the storage.
   recordSetJoined(&record, 3, parts, 3, ' ', nullptr, nullptr, 0);
@@ -136,7 +138,7 @@ int32_t writeXs(void* context, char* destination, int32_t room) {
 TEST_F(RecordFixture, WriterStoresWhatItWrote) {
   Counter counter;
   recordSetFieldWith(&record, 7, &counter, writeXs);
-  EXPECT_EQ(text(recordField(&record, 7)), "XXX");
+  EXPECT_EQ(textOf(recordField(&record, 7)), "XXX");
   EXPECT_EQ(recordSetFieldWith(&record, 7, &counter, nullptr), nullptr);
   fillTo(64);
   recordSetFieldWith(&record, 7, &counter, writeXs);
@@ -148,42 +150,36 @@ TEST_F(RecordFixture, GetFirstTakesTheListInOrder) {
   const int32_t ids[] = {6, 55, 100, 89};
   Span out{"untouched", 9};
   EXPECT_EQ(recordGetFirst(&record, ids, 4, &out), VTX_ERR_FIELD_NOT_FOUND);
-  EXPECT_EQ(text(out), "untouched");
+  EXPECT_EQ(textOf(out), "untouched");
   recordSetFieldStr(&record, 100, "P1");
   recordSetFieldStr(&record, 89, "P2");
   EXPECT_EQ(recordGetFirst(&record, ids, 4, &out), 0);
-  EXPECT_EQ(text(out), "P1");
+  EXPECT_EQ(textOf(out), "P1");
   EXPECT_EQ(recordGetFirst(&record, ids, 0, &out), VTX_ERR_FIELD_NOT_FOUND);
 }
 
-struct CopyCase {
-  const char* source;
-  const char* replaceSet;
-  const char* squeezeSet;
-  char replacement;
-  int32_t cap;
-  const char* expected;
-};
-
-class FilteredCopy : public ::testing::TestWithParam<CopyCase> {};
-
-TEST_P(FilteredCopy, ReplacesThenSqueezes) {
-  const CopyCase& c = GetParam();
-  char out[32];
-  std::memset(out, '#', sizeof out);
-  const int32_t n = spanCopyFiltered(out, c.cap, span(c.source), c.replaceSet, c.squeezeSet, c.replacement);
-  EXPECT_EQ(std::string(out, static_cast<size_t>(n)), c.expected);
-  EXPECT_EQ(out[n], '#');  // no terminator
+TEST(FilteredCopy, ReplacesThenSqueezes) {
+  const struct {
+    const char* source;
+    const char* replaceSet;
+    const char* squeezeSet;
+    char replacement;
+    int32_t cap;
+    const char* expected;
+  } cases[] = {
+      {"A, ,B", ",", " ", ' ', 32, "A B"},  // squeeze sees the replaced character
+      {"A,,B", ",", nullptr, 0, 32, "AB"},  // replacement 0 drops
+      {"AA  BB", "", " ", 0, 32, "AA BB"},  // only squeeze-set runs collapse
+      {"ABCDEF", nullptr, nullptr, 0, 3, "ABC"}, {"ABC", nullptr, nullptr, 0, 0, ""}, {"", nullptr, nullptr, 0, 8, ""},
+  };
+  for (const auto& c : cases) {
+    char out[32];
+    std::memset(out, '#', sizeof out);
+    const int32_t n = spanCopyFiltered(out, c.cap, spanOf(c.source), c.replaceSet, c.squeezeSet, c.replacement);
+    EXPECT_EQ(std::string(out, static_cast<size_t>(n)), c.expected);
+    EXPECT_EQ(out[n], '#');  // no terminator
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, FilteredCopy,
-    ::testing::Values(CopyCase{"A, ,B", ",", " ", ' ', 32, "A B"},    // squeeze sees the replaced character
-                      CopyCase{"A,,B", ",", nullptr, 0, 32, "AB"},    // replacement 0 drops
-                      CopyCase{"AA  BB", "", " ", 0, 32, "AA BB"},    // only squeeze-set runs collapse
-                      CopyCase{"ABCDEF", nullptr, nullptr, 0, 3, "ABC"},
-                      CopyCase{"ABC", nullptr, nullptr, 0, 0, ""},
-                      CopyCase{"", nullptr, nullptr, 0, 8, ""}));
 
 int isDigit(int c) { return c >= '0' && c <= '9'; }
 int isSpace(int c) { return c == ' '; }
@@ -200,10 +196,10 @@ TEST(FilteredCopyIf, PredicatesSeeUnsignedBytes) {
 TEST(CopyOut, TerminatesOrLeavesTheBufferAlone) {
   char out[8];
   std::memset(out, '#', sizeof out);
-  EXPECT_EQ(spanCopyOut(out, 3, span("ABC"), nullptr, nullptr, 0), 3);
+  EXPECT_EQ(spanCopyOut(out, 3, spanOf("ABC"), nullptr, nullptr, 0), 3);
   EXPECT_STREQ(out, "AB");
   std::memset(out, '#', sizeof out);
-  EXPECT_EQ(spanCopyOut(out, 1, span("ABC"), nullptr, nullptr, 0), 0);
+  EXPECT_EQ(spanCopyOut(out, 1, spanOf("ABC"), nullptr, nullptr, 0), 0);
   EXPECT_EQ(strCopyOut(out, 8, ""), 0);
   EXPECT_EQ(spanCopyOutIf(out, 8, Span{}, nullptr, nullptr, 0), 0);
   EXPECT_EQ(out[0], '#');
@@ -212,12 +208,12 @@ TEST(CopyOut, TerminatesOrLeavesTheBufferAlone) {
 }
 
 TEST(Join, SeparatorBeforeEveryNonEmptySpanAndCapRespected) {
-  const Span parts[] = {span("A"), Span{}, span("B")};
+  const Span parts[] = {spanOf("A"), Span{}, spanOf("B")};
   char out[8];
   EXPECT_EQ(std::string(out, static_cast<size_t>(spanListJoin(out, 8, parts, 3, ' ', nullptr, nullptr, 0))), "A B");
   EXPECT_EQ(std::string(out, static_cast<size_t>(spanListJoin(out, 2, parts, 3, ' ', nullptr, nullptr, 0))), "A ");
   // The separator is written even when the filtered copy comes out empty.
-  const Span withBlank[] = {span("A"), span(","), span("B")};
+  const Span withBlank[] = {spanOf("A"), spanOf(","), spanOf("B")};
   EXPECT_EQ(std::string(out, static_cast<size_t>(spanListJoin(out, 8, withBlank, 3, '/', ",", nullptr, 0))), "A//B");
   EXPECT_EQ(spanListJoin(out, 8, parts, 0, ' ', nullptr, nullptr, 0), 0);
   EXPECT_EQ(spanListJoinOut(out, 3, parts, 3, ' ', nullptr, nullptr, 0), 3);

@@ -13,19 +13,17 @@ namespace tavrix {
 namespace {
 
 using namespace field;
+using test::AccessorCase;
 using test::missing;
 using test::ok;
 using test::run;
 using test::TestRecord;
 
-TEST(JurisdictionHandlers, KeysAreUniqueAndRowZeroIsEmpty) {
+TEST(JurisdictionHandlers, KeysAreUniqueAndRowZeroIsTheDefault) {
   const JurisdictionRow* rows = jurisdictionHandlerRows();
   std::set<std::string> keys;
   for (int32_t i = 0; i < kJurisdictionRowCount; ++i) EXPECT_TRUE(keys.insert(rows[i].key).second) << rows[i].key;
   EXPECT_STREQ(rows[0].key, "");
-  EXPECT_EQ(rows[0].licenseNumber, nullptr);
-  EXPECT_EQ(rows[0].firstName, nullptr);
-  EXPECT_EQ(rows[0].postalCode, nullptr);
 }
 
 TEST(JurisdictionHandlers, Selection) {
@@ -90,28 +88,27 @@ TEST(LicenseNumber, LetterRuleAtItsLengthBounds) {
 }
 
 TEST(LicenseNumber, SourcesAndCapacity) {
-  // A handler row reads only the two licence-number fields...
-  TestRecord alt{{issuerIdNumber, "636001"}, {licenseNumberAlt, "08 345678901234567890"}};
-  EXPECT_EQ(run(licenseNumberAccessor, alt), ok("08345678901234567890"));
-  TestRecord cacOnly{{issuerIdNumber, "636001"}, {cacLayoutPersonId, "X1"}};
-  EXPECT_EQ(run(licenseNumberAccessor, cacOnly), missing());
-  // ...a row without a handler takes the first of four, as stored.
-  TestRecord plain{{cacPersonDesignatorId, "12 34"}, {addressJurisdictionCode, "PR"}};
-  EXPECT_EQ(run(licenseNumberAccessor, plain), ok("12 34"));
-  EXPECT_EQ(run(licenseNumberAccessor, plain, 6), ok("12 3"));  // capacity - 2 characters
-  EXPECT_EQ(run(licenseNumberAccessor, plain, 2), missing());
-  // A handler fills capacity - 1 characters.
-  TestRecord ny{{issuerIdNumber, "636001"}, {licenseNumber, "08345678901234567890"}};
-  EXPECT_EQ(run(licenseNumberAccessor, ny, 5), ok("H345"));
-  EXPECT_EQ(run(licenseNumberAccessor, ny, 2), ok("H"));
-  EXPECT_EQ(run(licenseNumberAccessor, ny, 1), missing());
-  TestRecord oh{{issuerIdNumber, "636023"}, {licenseNumber, "0102123456"}};
-  EXPECT_EQ(run(licenseNumberAccessor, oh, 2), ok("A"));
-  EXPECT_EQ(run(licenseNumberAccessor, oh, 3), ok("AB"));
-  TestRecord spaces{{issuerIdNumber, "636001"}, {licenseNumber, "   "}};
-  EXPECT_EQ(run(licenseNumberAccessor, spaces), missing());
+  const AccessorCase cases[] = {
+      // A handler row reads only the two licence-number fields...
+      {licenseNumberAccessor, {{issuerIdNumber, "636001"}, {licenseNumberAlt, "08 345678901234567890"}},
+       ok("08345678901234567890")},
+      {licenseNumberAccessor, {{issuerIdNumber, "636001"}, {cacLayoutPersonId, "X1"}}, missing()},
+      // ...a row without a handler takes the first of four, as stored, and
+      // fills capacity - 2 characters.
+      {licenseNumberAccessor, {{cacPersonDesignatorId, "12 34"}, {addressJurisdictionCode, "PR"}}, ok("12 34")},
+      {licenseNumberAccessor, {{cacPersonDesignatorId, "12 34"}, {addressJurisdictionCode, "PR"}}, ok("12 3"), 6},
+      {licenseNumberAccessor, {{cacPersonDesignatorId, "12 34"}, {addressJurisdictionCode, "PR"}}, missing(), 2},
+      // A handler fills capacity - 1 characters.
+      {licenseNumberAccessor, {{issuerIdNumber, "636001"}, {licenseNumber, "08345678901234567890"}}, ok("H345"), 5},
+      {licenseNumberAccessor, {{issuerIdNumber, "636001"}, {licenseNumber, "08345678901234567890"}}, ok("H"), 2},
+      {licenseNumberAccessor, {{issuerIdNumber, "636001"}, {licenseNumber, "08345678901234567890"}}, missing(), 1},
+      {licenseNumberAccessor, {{issuerIdNumber, "636023"}, {licenseNumber, "0102123456"}}, ok("A"), 2},
+      {licenseNumberAccessor, {{issuerIdNumber, "636023"}, {licenseNumber, "0102123456"}}, ok("AB"), 3},
+      {licenseNumberAccessor, {{issuerIdNumber, "636001"}, {licenseNumber, "   "}}, missing()},
+      {licenseNumberAccessor, {}, missing()},
+  };
+  test::expectAnswers(cases);
   TestRecord none;
-  EXPECT_EQ(run(licenseNumberAccessor, none), missing());
   char buffer[4];
   EXPECT_EQ(licenseNumberAccessor(&none.record, buffer, 0), -21);
 }

@@ -13,27 +13,29 @@ namespace tavrix {
 namespace {
 
 using namespace field;
+using test::AccessorCase;
 using test::Answer;
 using test::missing;
 using test::ok;
 using test::run;
 using test::TestRecord;
 
-struct NameExpectation {
-  Answer first, middle, last, suffix;
+struct Names {
+  Answer first, middle, last, suffix, prefix = missing();
 };
 
-void expectNames(const TestRecord& r, const NameExpectation& e, const char* label) {
+void expectNames(const TestRecord& r, const Names& e, const char* label) {
   EXPECT_EQ(run(firstNameAccessor, r), e.first) << label;
   EXPECT_EQ(run(middleNameAccessor, r), e.middle) << label;
   EXPECT_EQ(run(lastNameAccessor, r), e.last) << label;
   EXPECT_EQ(run(nameSuffixAccessor, r), e.suffix) << label;
+  EXPECT_EQ(run(namePrefixAccessor, r), e.prefix) << label;
 }
 
 TEST(PersonNames, FullNameSplitting) {
   struct Case {
     const char* full;
-    NameExpectation names;
+    Names names;
   };
   const Case cases[] = {
       {"SMITH,JOHN,PAUL", {ok("JOHN"), ok("PAUL"), ok("SMITH"), missing()}},
@@ -59,18 +61,27 @@ TEST(PersonNames, FullNameSplitting) {
 TEST(PersonNames, OwnFieldsComeFirst) {
   TestRecord r{{fullName, "SMITH,JOHN,PAUL"}, {firstName, " ANN "}, {middleName, "B, C"}, {lastName, "LEE"}};
   expectNames(r, {ok("ANN"), ok("B C"), ok("LEE"), missing()}, "fields");
-  // A first-name field that cleans to nothing ends the search.
-  TestRecord none{{fullName, "SMITH,JOHN,PAUL"}, {firstName, "NONE"}, {givenNames, "ANN"}};
-  EXPECT_EQ(run(firstNameAccessor, none), missing());
-  // A middle-name field that cleans to nothing does not.
-  TestRecord middleNone{{fullName, "SMITH,JOHN,PAUL"}, {middleName, "NONE"}};
-  EXPECT_EQ(run(middleNameAccessor, middleNone), ok("PAUL"));
-  TestRecord middleGiven{{middleName, "NONE"}, {givenNames, " ANN, MARIE ,LOUISE "}};
-  EXPECT_EQ(run(middleNameAccessor, middleGiven), ok("MARIE LOUISE"));
-  EXPECT_EQ(run(firstNameAccessor, middleGiven), ok("ANN"));
   // Blank fields count as missing.
   TestRecord blank{{firstName, " \t"}, {lastName, "  "}, {fullName, "DOE,JANE"}};
   expectNames(blank, {ok("JANE"), missing(), ok("DOE"), missing()}, "blank");
+  const AccessorCase cases[] = {
+      // A first-name field that cleans to nothing ends the search...
+      {firstNameAccessor, {{fullName, "SMITH,JOHN,PAUL"}, {firstName, "NONE"}, {givenNames, "ANN"}}, missing()},
+      // ...a middle-name field that does not.
+      {middleNameAccessor, {{fullName, "SMITH,JOHN,PAUL"}, {middleName, "NONE"}}, ok("PAUL")},
+      {middleNameAccessor, {{middleName, "NONE"}, {givenNames, " ANN, MARIE ,LOUISE "}}, ok("MARIE LOUISE")},
+      {firstNameAccessor, {{middleName, "NONE"}, {givenNames, " ANN, MARIE ,LOUISE "}}, ok("ANN")},
+      {nameSuffixAccessor, {{nameSuffix, " III "}, {fullName, "JOHN SMITH JR"}}, ok("III")},
+      {nameSuffixAccessor, {{nameSuffix, "none"}, {fullName, "JOHN SMITH JR"}}, missing()},
+      {nameSuffixAccessor, {{lastName, "SMITH 2ND"}}, ok("2ND")},
+      {nameSuffixAccessor, {{fullName, " JR,SMITH"}}, ok("JR")},  // only a word at the very start is the name
+      {namePrefixAccessor, {{namePrefix, " DR "}, {fullName, "DR JOHN SMITH"}}, ok("DR")},
+      {namePrefixAccessor, {{fullName, "DR JOHN SMITH"}}, missing()},
+      {lastNameAccessor, {{lastName, "LEE"}}, ok("LEE"), 4},
+      {lastNameAccessor, {{lastName, "LEE"}}, ok("LE"), 3},
+      {lastNameAccessor, {{lastName, "LEE"}}, missing(), 1},
+  };
+  test::expectAnswers(cases);
 }
 
 TEST(PersonNames, Cleaning) {
@@ -104,94 +115,129 @@ TEST(PersonNames, Cleaning) {
   EXPECT_STREQ(unterminated, "A B");
 }
 
-TEST(PersonNames, SuffixAndPrefix) {
-  TestRecord stored{{nameSuffix, " III "}, {fullName, "JOHN SMITH JR"}};
-  EXPECT_EQ(run(nameSuffixAccessor, stored), ok("III"));
-  TestRecord none{{nameSuffix, "none"}, {fullName, "JOHN SMITH JR"}};
-  EXPECT_EQ(run(nameSuffixAccessor, none), missing());
-  TestRecord fromLast{{lastName, "SMITH 2ND"}};
-  EXPECT_EQ(run(nameSuffixAccessor, fromLast), ok("2ND"));
-  // Only a word at the very start is taken for the name.
-  TestRecord leading{{fullName, " JR,SMITH"}};
-  EXPECT_EQ(run(nameSuffixAccessor, leading), ok("JR"));
-  TestRecord prefix{{namePrefix, " DR "}, {fullName, "DR JOHN SMITH"}};
-  EXPECT_EQ(run(namePrefixAccessor, prefix), ok("DR"));
-  TestRecord noPrefix{{fullName, "DR JOHN SMITH"}};
-  EXPECT_EQ(run(namePrefixAccessor, noPrefix), missing());
-}
-
 TEST(PersonNames, FullName) {
-  TestRecord stored{{fullName, "-SMITH$JOHN@@PAUL,"}};
-  EXPECT_EQ(run(fullNameAccessor, stored), ok("SMITH JOHN PAUL"));
-  EXPECT_EQ(run(fullNameAccessor, stored, 7), ok("SMITH"));  // capacity - 2 characters
-  EXPECT_EQ(run(fullNameAccessor, stored, 2), missing());
-  TestRecord separators{{fullName, " ,$@-"}};
-  EXPECT_EQ(run(fullNameAccessor, separators), missing());
-
-  TestRecord parts{{firstName, "ANN"}, {middleName, "B"}, {lastName, "LEE"}, {nameSuffix, "SR"}, {namePrefix, "DR"}};
-  EXPECT_EQ(run(fullNameAccessor, parts), ok("ANN B LEE SR"));
-  EXPECT_EQ(run(fullNameAccessor, parts, 8), ok("ANN B"));
-  EXPECT_EQ(run(fullNameAccessor, parts, 13), ok("ANN B LEE S"));
-  EXPECT_EQ(run(fullNameAccessor, parts, 14), ok("ANN B LEE SR"));
-  EXPECT_EQ(run(fullNameAccessor, parts, 1), missing());
-  TestRecord lastOnly{{lastName, "LEE"}};
-  EXPECT_EQ(run(fullNameAccessor, lastOnly), ok("LEE"));
-  TestRecord empty;
-  EXPECT_EQ(run(fullNameAccessor, empty), missing());
-}
-
-TEST(PersonNames, CapacityAndEmptyBuffer) {
-  TestRecord r{{lastName, "LEE"}};
-  EXPECT_EQ(run(lastNameAccessor, r, 4), ok("LEE"));
-  EXPECT_EQ(run(lastNameAccessor, r, 3), ok("LE"));
-  EXPECT_EQ(run(lastNameAccessor, r, 1), missing());
-  // First, middle and last name leave "" behind when they find nothing.
-  using Fn = int32_t (*)(const FieldRecord*, char*, int32_t);
-  for (Fn fn : {Fn{firstNameAccessor}, Fn{middleNameAccessor}, Fn{lastNameAccessor}}) {
-    TestRecord nothing{{fullName, "SMITH"}, {middleName, "NONE"}, {lastName, "NONE"}, {firstName, "NONE"}};
-    char buffer[16];
-    std::strcpy(buffer, "garbage");
-    EXPECT_EQ(fn(&nothing.record, buffer, sizeof buffer), -26);
-    EXPECT_STREQ(buffer, "");
-    std::strcpy(buffer, "garbage");
-    EXPECT_EQ(fn(&nothing.record, buffer, 1), -26);
-    EXPECT_EQ(buffer[0], '\0');
+  const test::FieldText parts[] = {
+      {firstName, "ANN"}, {middleName, "B"}, {lastName, "LEE"}, {nameSuffix, "SR"}, {namePrefix, "DR"}};
+  const TestRecord joined(parts);
+  for (const auto& [capacity, expected] : std::initializer_list<std::pair<int32_t, Answer>>{
+           {256, ok("ANN B LEE SR")}, {8, ok("ANN B")}, {13, ok("ANN B LEE S")}, {14, ok("ANN B LEE SR")},
+           {1, missing()}}) {
+    EXPECT_EQ(run(fullNameAccessor, joined, capacity), expected) << capacity;
   }
+  const AccessorCase cases[] = {
+      {fullNameAccessor, {{fullName, "-SMITH$JOHN@@PAUL,"}}, ok("SMITH JOHN PAUL")},
+      {fullNameAccessor, {{fullName, "-SMITH$JOHN@@PAUL,"}}, ok("SMITH"), 7},  // capacity - 2 characters
+      {fullNameAccessor, {{fullName, "-SMITH$JOHN@@PAUL,"}}, missing(), 2},
+      {fullNameAccessor, {{fullName, " ,$@-"}}, missing()},
+      {fullNameAccessor, {{lastName, "LEE"}}, ok("LEE")},
+      {fullNameAccessor, {}, missing()},
+  };
+  test::expectAnswers(cases);
 }
 
-// Whatever a field holds, every accessor answers 0 or -26 with a bounded,
-// terminated value and leaves the record alone (run() checks the rest).
-TEST(PersonNames, HostileFields) {
-  const char* texts[] = {
-      "\x01\x02\x7f\x1b",
-      "\xC3\xA9\xC3\xA8 \xFF\xFE,\x80",
-      "A B C D E F G H I J K L M N O P Q R S T U V W X Y Z",
-      " ,$@\t\n\r",
-      ",,,,,,,,,,,,,,,,,,,,,,,,,,,,,,",
-      "JR SR II III IV JR. SR.",
-      "X",
-  };
-  const int32_t capacities[] = {1, 2, 3, 8, 64};
+// First, middle and last name leave "" behind when they find nothing.
+TEST(PersonNames, EmptyBufferWhenNothingFound) {
   using Fn = int32_t (*)(const FieldRecord*, char*, int32_t);
-  const Fn accessors[] = {firstNameAccessor, middleNameAccessor, lastNameAccessor,
-                          nameSuffixAccessor, namePrefixAccessor, fullNameAccessor};
-  const char* jurisdictions[] = {"", "AL", "ON", "CO", "CA"};
-  for (const char* text : texts) {
-    for (const char* j : jurisdictions) {
-      TestRecord r{{fullName, text}, {lastName, text}, {givenNames, text}, {addressJurisdictionCode, j}};
-      r.setClass(0);
-      TestRecord fullOnly{{fullName, text}, {addressJurisdictionCode, j}};
-      for (const TestRecord* rec : {&r, &fullOnly}) {
-        for (Fn fn : accessors) {
-          for (int32_t cap : capacities) {
-            const Answer a = run(fn, *rec, cap);
-            EXPECT_TRUE(a.code == 0 || a.code == -26) << a.code;
-            EXPECT_LT(static_cast<int32_t>(a.value.size()), cap);
-          }
-        }
-      }
+  TestRecord nothing{{fullName, "SMITH"}, {middleName, "NONE"}, {lastName, "NONE"}, {firstName, "NONE"}};
+  for (Fn fn : {Fn{firstNameAccessor}, Fn{middleNameAccessor}, Fn{lastNameAccessor}}) {
+    for (int32_t capacity : {16, 1}) {
+      char buffer[16];
+      std::strcpy(buffer, "garbage");
+      EXPECT_EQ(fn(&nothing.record, buffer, capacity), -26);
+      EXPECT_EQ(buffer[0], '\0');
     }
   }
+}
+
+// The name rules of the jurisdictions with their own handlers.
+TEST(JurisdictionNames, Alabama) {
+  struct Case {
+    const char* full;
+    Names names;
+  };
+  const Case cases[] = {
+      {"JOHN,,,DOE", {ok("JOHN"), missing(), ok("DOE"), missing(), missing()}},
+      {"JOHN , Q ,DR, DOE ,JR", {ok("JOHN"), ok("Q"), ok("DOE"), ok("JR"), ok("DR")}},
+      {"JOHN,Q,,DOE,none", {ok("JOHN"), ok("Q"), ok("DOE"), missing(), missing()}},
+      // Without a fourth part the generic rules read LAST,FIRST,MIDDLE.
+      {"DOE,JOHN,Q", {ok("JOHN"), ok("Q"), ok("DOE"), missing(), missing()}},
+      {",Q,DR,DOE", {ok("DR"), ok("DOE"), ok("Q"), missing(), missing()}},  // no first part
+  };
+  for (const Case& c : cases) {
+    TestRecord r{{issuerIdNumber, "636033"}, {fullName, c.full}};
+    expectNames(r, c.names, c.full);
+  }
+}
+
+TEST(JurisdictionNames, CanadaWholeNameInLastNameField) {
+  struct Case {
+    const char* last;
+    Names names;
+  };
+  const Case cases[] = {
+      {"JOHN PAUL SMITH", {ok("JOHN"), ok("PAUL"), ok("SMITH"), missing(), missing()}},
+      {"JOHN PAUL MARIE SMITH", {ok("JOHN"), ok("PAUL MARIE"), ok("SMITH"), missing(), missing()}},
+      // The suffix is taken out before the words are counted.
+      {"JOHN SMITH JR", {ok("JOHN"), missing(), ok("SMITH"), ok("JR"), missing()}},
+      {"SMITH", {missing(), missing(), ok("SMITH"), missing(), missing()}},
+  };
+  for (const Case& c : cases) {
+    TestRecord r{{addressJurisdictionCode, "ON"}, {lastName, c.last}};
+    expectNames(r, c.names, c.last);
+  }
+}
+
+TEST(JurisdictionNames, CanadaGivenNames) {
+  TestRecord given{{issuerIdNumber, "604428"}, {givenNames, "ANNE MARIE"}, {lastName, "TREMBLAY"}};
+  expectNames(given, {ok("ANNE"), ok("MARIE"), ok("TREMBLAY"), missing(), missing()}, "given");
+  // A first name present: the last-name field is the last name as it stands.
+  TestRecord first{{addressJurisdictionCode, "BC"}, {firstName, "ANNE"}, {lastName, "DE LA TOUR"}};
+  expectNames(first, {ok("ANNE"), missing(), ok("DE LA TOUR"), missing(), missing()}, "first");
+  TestRecord middle{{addressJurisdictionCode, "BC"}, {middleName, " Q "}, {lastName, "JOHN PAUL SMITH"}};
+  EXPECT_EQ(run(middleNameAccessor, middle), ok("Q"));
+}
+
+TEST(JurisdictionNames, ColoradoOnlyForBarcodes) {
+  // LAST,FIRST reads as FIRST LAST for a Colorado barcode...
+  TestRecord barcode{{issuerIdNumber, "636020"}, {fullName, "SMITH,JOHN"}};
+  barcode.setClass(0);
+  expectNames(barcode, {ok("SMITH"), missing(), ok("JOHN"), missing(), missing()}, "barcode");
+  // ...but by the generic rules on a stripe, and while scoring, when no
+  // document class is set yet.
+  for (uint32_t documentClass : {1u, 6u}) {
+    TestRecord other{{issuerIdNumber, "636020"}, {fullName, "SMITH,JOHN"}};
+    other.setClass(documentClass);
+    expectNames(other, {ok("JOHN"), missing(), ok("SMITH"), missing(), missing()}, "other");
+  }
+  TestRecord words{{issuerIdNumber, "636020"}, {fullName, "JOHN PAUL VAN DYKE JR"}};
+  words.setClass(0);
+  expectNames(words, {ok("JOHN"), ok("PAUL"), ok("VAN DYKE"), ok("JR"), missing()}, "words");
+  TestRecord two{{issuerIdNumber, "636020"}, {fullName, "JOHN SMITH III"}};
+  two.setClass(0);
+  expectNames(two, {ok("JOHN"), missing(), ok("SMITH"), ok("III"), missing()}, "two");
+}
+
+TEST(JurisdictionNames, CaliforniaSplitters) {
+  struct Case {
+    const char* full;
+    Names names;
+  };
+  const Case cases[] = {
+      {"SMITH,JOHN,PAUL", {ok("JOHN"), ok("PAUL"), ok("SMITH"), missing(), missing()}},
+      {"SMITH, JOHN  PAUL ANN", {ok("JOHN"), ok("PAUL ANN"), ok("SMITH"), missing(), missing()}},
+      {"JOHN PAUL VAN DYKE", {ok("JOHN"), ok("PAUL"), ok("VAN DYKE"), missing(), missing()}},
+      {"JOHN SMITH", {ok("JOHN"), missing(), ok("SMITH"), missing(), missing()}},
+      {"JOHN", {ok("JOHN"), missing(), missing(), missing(), missing()}},
+      // The splitters do not reorder around an initial.
+      {"JOHN,Q,PUBLIC", {ok("Q"), ok("PUBLIC"), ok("JOHN"), missing(), missing()}},
+  };
+  for (const Case& c : cases) {
+    TestRecord r{{issuerIdNumber, "636014"}, {addressJurisdictionCode, "NV"}, {fullName, c.full}};
+    expectNames(r, c.names, c.full);
+  }
+  // Own fields still come first.
+  TestRecord own{{issuerIdNumber, "636014"}, {fullName, "SMITH,JOHN,PAUL"}, {firstName, "ANN"}};
+  EXPECT_EQ(run(firstNameAccessor, own), ok("ANN"));
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 namespace tavrix::test {
 
 using RecordAccessorFn = int32_t (*)(const FieldRecord* record, char* buffer, int32_t capacity);
+using FieldText = std::pair<int32_t, const char*>;
 
 struct TestRecord {
   char arena[4096];
@@ -23,6 +24,10 @@ struct TestRecord {
   TestRecord() { recordAttachArena(&record, arena, sizeof arena); }
   TestRecord(std::initializer_list<std::pair<int32_t, const char*>> fields) : TestRecord() {
     for (const auto& f : fields) recordSetFieldStr(&record, f.first, f.second);
+  }
+  template <size_t N>
+  explicit TestRecord(const FieldText (&fields)[N]) : TestRecord() {
+    for (const FieldText& f : fields) recordSetFieldStr(&record, f.first, f.second);  // a null text stores nothing
   }
   TestRecord(const TestRecord&) = delete;
   TestRecord& operator=(const TestRecord&) = delete;
@@ -84,6 +89,24 @@ inline Answer run(RecordAccessorFn accessor, const TestRecord& r, int32_t capaci
   const void* nul = std::memchr(buffer, '\0', static_cast<size_t>(capacity));
   EXPECT_NE(nul, nullptr) << "value not terminated";
   return Answer{code, nul != nullptr ? std::string(buffer) : std::string()};
+}
+
+// One accessor call on a record of up to four fields.
+struct AccessorCase {
+  RecordAccessorFn accessor;
+  FieldText fields[4];
+  Answer expected;
+  int32_t capacity = 256;
+};
+
+template <size_t N>
+void expectAnswers(const AccessorCase (&cases)[N]) {
+  for (size_t i = 0; i < N; ++i) {
+    const TestRecord r(cases[i].fields);
+    const char* first = cases[i].fields[0].second;
+    EXPECT_EQ(run(cases[i].accessor, r, cases[i].capacity), cases[i].expected)
+        << "case " << i << " \"" << (first != nullptr ? first : "") << "\" cap " << cases[i].capacity;
+  }
 }
 
 }  // namespace tavrix::test

@@ -3,25 +3,26 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
+#include "engine/text_test_util.h"
 #include "tables/region_table.h"
-#include "tables_test_util.h"
 
 namespace tavrix {
 namespace {
 
-using test::orNull;
-using test::spanOf;
+using testing::orNull;
+using testing::spanOf;
 
 TEST(IssuerTable, NumbersAreContiguousAndMatchTheirText) {
-  for (int32_t i = 0; i < static_cast<int32_t>(std::size(IssuerTableA)); ++i) {
-    EXPECT_EQ(IssuerTableA[i].number, kIssuerBlockAFirst + i);
-    EXPECT_EQ(std::to_string(IssuerTableA[i].number), IssuerTableA[i].numberText);
-  }
-  for (int32_t i = 0; i < static_cast<int32_t>(std::size(IssuerTableB)); ++i) {
-    EXPECT_EQ(IssuerTableB[i].number, kIssuerBlockBFirst + i);
-    EXPECT_EQ(std::to_string(IssuerTableB[i].number), IssuerTableB[i].numberText);
-  }
+  auto check = [](const auto& block, int32_t first) {
+    for (int32_t i = 0; i < static_cast<int32_t>(std::size(block)); ++i) {
+      EXPECT_EQ(block[i].number, first + i);
+      EXPECT_EQ(std::to_string(block[i].number), block[i].numberText);
+    }
+  };
+  check(IssuerTableA, kIssuerBlockAFirst);
+  check(IssuerTableB, kIssuerBlockBFirst);
 }
 
 // Every row's code leads back to its own number, except Alberta's second
@@ -67,13 +68,11 @@ TEST(IssuerTable, NumberLookupBounds) {
 }
 
 TEST(IssuerTable, CodeLookupIsExactAndCaseSensitive) {
-  EXPECT_EQ(orNull(issuerNumberFromCode(spanOf("TX"))), "636015");
-  EXPECT_EQ(orNull(issuerNumberFromCode(spanOf("AB"))), "604432");
-  EXPECT_EQ(issuerNumberFromCode(spanOf("tx")), nullptr);
-  EXPECT_EQ(issuerNumberFromCode(spanOf("TXA")), nullptr);
-  EXPECT_EQ(issuerNumberFromCode(spanOf("T")), nullptr);
-  EXPECT_EQ(issuerNumberFromCode(Span{"TX", 1}), nullptr);
-  EXPECT_EQ(issuerNumberFromCode(spanOf("PW")), nullptr);
+  const std::pair<Span, const char*> cases[] = {{spanOf("TX"), "636015"}, {spanOf("AB"), "604432"},
+                                                {spanOf("tx"), nullptr},   {spanOf("TXA"), nullptr},
+                                                {spanOf("T"), nullptr},    {Span{"TX", 1}, nullptr},
+                                                {spanOf("PW"), nullptr}};
+  for (const auto& [code, number] : cases) EXPECT_EQ(orNull(issuerNumberFromCode(code)), orNull(number)) << orNull(number);
 }
 
 }  // namespace

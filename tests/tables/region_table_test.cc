@@ -5,14 +5,14 @@
 #include <set>
 #include <string>
 
+#include "engine/text_test_util.h"
 #include "tables/char_classes.h"
-#include "tables_test_util.h"
 
 namespace tavrix {
 namespace {
 
-using test::orNull;
-using test::spanOf;
+using testing::orNull;
+using testing::spanOf;
 
 TEST(RegionTable, CodesAreUniqueSoFirstMatchNeverChooses) {
   std::set<std::string> codes;

@@ -309,6 +309,8 @@ int32_t aamvaLocateSubfileData(AamvaReader*, Span input, const SubfileEntry* ent
 
 int32_t aamvaWalkElements(AamvaReader* reader, Span data, CharSet separators, const CodePair* map,
                           int32_t mapLength) {
+  // Without a store slot there is nothing to do with the values.
+  if (reader->storeElement == nullptr) return 0;
   Span rest = data;
   while (!spanIsEmpty(rest)) {
     const Span token = nextToken(&rest, separators);
@@ -324,6 +326,7 @@ int32_t aamvaWalkElements(AamvaReader* reader, Span data, CharSet separators, co
 
 int32_t aamvaFillEmptyWalk(AamvaReader* reader, Span data, CharSet separators, const CodePair* map,
                            int32_t mapLength) {
+  if (reader->storeElement == nullptr) return 0;
   if (mapLength > kElementMapMaxPairs) mapLength = kElementMapMaxPairs;
   // One pass keeps the last occurrence of every pair's element; then the
   // pairs are visited in map order and fill only fields still empty.

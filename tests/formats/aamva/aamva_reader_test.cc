@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -158,6 +159,13 @@ TEST_F(ReaderFixture, TokenWalk) {
   EXPECT_EQ(field(field::restrictionCode), "TWO");   // the later element wins
   walk("DCS\n");
   EXPECT_EQ(field(field::lastName), "");  // an element without a value clears its field
+  // An emptied store slot is skipped like every other slot, by both walks.
+  reader.storeElement = nullptr;
+  for (AamvaWalkHook w : {aamvaWalkElements, aamvaFillEmptyWalk}) {
+    reader.walkElements = w;
+    EXPECT_EQ(walk("DCSJONES\n"), 0);
+    EXPECT_EQ(field(field::lastName), "");
+  }
 }
 
 TEST_F(ReaderFixture, NulSeparatorStaysInTheSet) {

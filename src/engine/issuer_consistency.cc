@@ -9,7 +9,9 @@ namespace tavrix {
 
 int32_t issuerConsistencyAdjustment(const FieldRecord* record, const FormatRow* row, char* scratch,
                                     int32_t scratchCapacity) {
-  if (record == nullptr || row == nullptr || scratch == nullptr || scratchCapacity < 1) return 0;
+  if (record == nullptr || row == nullptr) return 0;
+  // A missing or empty scratch buffer is left to the accessors: they refuse,
+  // so no country or jurisdiction is judged and the names count as unread.
   int32_t adjustment = 0;
   if (row->expectedCountry != nullptr) {
     if (countryCodeAccessor(record, scratch, scratchCapacity) == VTX_OK) {

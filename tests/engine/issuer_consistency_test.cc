@@ -40,6 +40,12 @@ TEST(IssuerConsistency, CountryAndJurisdictionSteps) {
   EXPECT_EQ(adjust(southern, nullptr, "NC"), -500);
   const TestRecord nameless{{field::addressJurisdictionCode, "NC"}};
   EXPECT_EQ(adjust(nameless, nullptr, "NC"), 0);  // never more than one 50 for the names
+
+  // No scratch room: nothing can be read back, so only the name penalties apply.
+  const FormatRow both{0, 33, nullptr, nullptr, "CAN", "AB"};
+  char one[1];
+  EXPECT_EQ(issuerConsistencyAdjustment(&alberta.record, &both, one, 0), -150);
+  EXPECT_EQ(issuerConsistencyAdjustment(&alberta.record, &both, nullptr, 64), -150);
 }
 
 }  // namespace

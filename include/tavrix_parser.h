@@ -146,20 +146,24 @@ VTX_API int32_t VTX_getAamvaVersion(void* handle, char* buffer, int32_t capacity
 /* First street line (mailing, else residence address), trimmed, control
  * characters made spaces and repeated blanks collapsed. For Canadian
  * issuers the city, province and postal code the card repeats at its end
- * are removed. */
+ * are removed. The street lines and the city give VTX_ERR_NOT_AVAILABLE
+ * when nothing is left, which is also the answer for capacity 1. */
 VTX_API int32_t VTX_getAddress1(void* handle, char* buffer, int32_t capacity);
 
 /* Second street line, cleaned like the first. */
 VTX_API int32_t VTX_getAddress2(void* handle, char* buffer, int32_t capacity);
 
-/* City, control characters made spaces. */
+/* City, trimmed, control characters made spaces and repeated blanks
+ * collapsed. */
 VTX_API int32_t VTX_getCity(void* handle, char* buffer, int32_t capacity);
 
 /* Postal code; when the document has none, the code that follows the city
  * and jurisdiction in a one-line street address. U.S. codes come back as
  * 12345-6789 (missing digits 0) and need capacity 11, else
- * VTX_ERR_BUFFER_TOO_SMALL; other codes as stored, runs of spaces and
- * commas collapsed. */
+ * VTX_ERR_BUFFER_TOO_SMALL; a U.S. code without any digit is
+ * VTX_ERR_NOT_AVAILABLE. Other codes come back as stored, runs of spaces
+ * and commas collapsed; one taken from the street line has at most
+ * capacity - 2 characters. */
 VTX_API int32_t VTX_getPostalCode(void* handle, char* buffer, int32_t capacity);
 
 /* ---- Dates ----------------------------------------------------------- */
@@ -219,7 +223,8 @@ VTX_API int32_t VTX_getWeightLBS(void* handle, char* buffer, int32_t capacity);
 /* ---- Driving privileges and flags ------------------------------------ */
 
 /* Codes and descriptions come back trimmed of control characters and
- * blanks at both ends, inner ones made spaces. */
+ * blanks at both ends, inner ones made spaces; VTX_ERR_NOT_AVAILABLE when
+ * nothing is left, which is also the answer for capacity 1. */
 
 /* Vehicle class code, e.g. "D" (standard code first); the same value as
  * VTX_getVehicleClassCode. */

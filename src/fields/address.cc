@@ -147,9 +147,10 @@ int32_t postalCodeAccessor(const FieldRecord* record, char* buffer, int32_t capa
   }
   const JurisdictionRow& row = findJurisdictionHandlers(record);
   if (row.postalCode != nullptr) return row.postalCode(code, buffer, capacity);
-  const int32_t written = derived ? spanCopyOut(buffer, capacity - 1, code, nullptr, " ", '\0')
-                                  : spanCopyOut(buffer, capacity, code, nullptr, " ,", '\0');
-  return written > 0 ? VTX_OK : VTX_ERR_NOT_AVAILABLE;
+  if (derived) return spanCopyOut(buffer, capacity - 1, code, nullptr, " ", '\0') > 0 ? VTX_OK : VTX_ERR_NOT_AVAILABLE;
+  // A stored code follows the plain cut rule: a buffer of one byte takes "".
+  if (spanCopyOut(buffer, capacity, code, nullptr, " ,", '\0') == 0) buffer[0] = '\0';
+  return VTX_OK;
 }
 
 }  // namespace tavrix

@@ -160,7 +160,11 @@ int32_t hairColorAccessor(const FieldRecord* record, char* buffer, int32_t capac
 
 int32_t raceAccessor(const FieldRecord* record, char* buffer, int32_t capacity) {
   if (!accessorArgumentsValid(record, buffer, capacity)) return VTX_ERR_ARGUMENT;
-  return visibleCopy(buffer, capacity, recordField(record, field::race)) > 0 ? VTX_OK : VTX_ERR_NOT_AVAILABLE;
+  // Nothing visible is no race; a buffer of one byte takes the empty string.
+  const Span race = visiblePart(recordField(record, field::race));
+  if (spanIsEmpty(race)) return VTX_ERR_NOT_AVAILABLE;
+  if (visibleCopy(buffer, capacity, race) == 0) buffer[0] = '\0';
+  return VTX_OK;
 }
 
 int32_t heightAccessor(const FieldRecord* record, char* buffer, int32_t capacity) {

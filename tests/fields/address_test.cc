@@ -58,6 +58,8 @@ TEST(Address, StreetLinesCityAndPostalFields) {
   EXPECT_EQ(run(postalCodeAccessor, TestRecord{{field::addressJurisdictionCode, "ON"},
                                                {field::addressPostalCode, "M5V  ,, 2T6"}}),
             ok("M5V , 2T6"));
+  TestRecord stored{{field::addressJurisdictionCode, "ON"}, {field::addressPostalCode, "M5V"}};
+  EXPECT_EQ(run(postalCodeAccessor, stored, 1), ok(""));  // cut, not missing
 }
 
 TEST(Address, PostalCodeFromOneLineStreet) {

@@ -59,6 +59,7 @@ TEST(PhysicalDescription, Colours) {
   EXPECT_EQ(run(eyeColorAccessor, TestRecord{}), missing());
   EXPECT_EQ(run(raceAccessor, TestRecord{{field::race, "\t W\x01H~\x7f "}}), ok("W H"));
   EXPECT_EQ(run(raceAccessor, TestRecord{{field::race, " \x02 "}}), missing());
+  EXPECT_EQ(run(raceAccessor, TestRecord{{field::race, "W"}}, 1), ok(""));  // cut, not missing
 }
 
 TEST(PhysicalDescription, HeightSources) {

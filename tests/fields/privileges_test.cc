@@ -48,6 +48,7 @@ TEST(Privileges, ComplianceType) {
   } cases[] = {{"F", ok("F")}, {"~", missing()}, {"!", ok("!")}, {"FF", missing()}, {" ", missing()}, {"", missing()}};
   for (const auto& c : cases) EXPECT_EQ(run(complianceTypeAccessor, TestRecord{{field::complianceType, c.text}}), c.expected) << c.text;
   EXPECT_EQ(run(complianceTypeAccessor, TestRecord{{field::complianceType, "F"}}, 2), ok("F"));
+  EXPECT_EQ(run(complianceTypeAccessor, TestRecord{{field::complianceType, "F"}}, 1), ok(""));  // cut, not missing
 }
 
 }  // namespace

@@ -7,15 +7,6 @@
 namespace tavrix {
 namespace {
 
-constexpr bool sameBytes(const unsigned char* compiled, const char* expected) {
-  for (int32_t i = 0;; ++i) {
-    if (compiled[i] != static_cast<unsigned char>(expected[i])) return false;
-    if (expected[i] == '\0') return true;
-  }
-}
-static_assert(sameBytes("D6 -? D3"_pattern, "\x86\xA1\x83"));
-static_assert(sameBytes("L15 ' - ' X11 '**' L? D? *? D0"_pattern, "\x9F - \xBB**\xA3\xA4\xA2\x80"));
-
 const unsigned char* raw(const char* bytes) { return reinterpret_cast<const unsigned char*>(bytes); }
 
 TEST(NumberPattern, EachByteKind) {

@@ -52,19 +52,5 @@ TEST(CharClasses, ComplementsAndHighBytes) {
   }
 }
 
-TEST(CharClasses, Boundaries) {
-  EXPECT_TRUE(isNotVisible(' ') && isNotVisible('\t') && isNotVisible(127) && isNotVisible('~'));
-  EXPECT_TRUE(isVisible('}') && isVisible('!'));
-  EXPECT_FALSE(isNotPrintable('~') || isNotPrintable(' '));
-  EXPECT_TRUE(isNotPrintable(127) && isNotPrintable(31));
-  EXPECT_TRUE(isBlankOrNul(0) && isBlankOrNul('\v'));
-  EXPECT_FALSE(isUpperOrSpace('1') || isUpperOrSpace('a'));
-  EXPECT_FALSE(isSeparator('.') || isSeparator('z') || isSeparator('0'));
-  EXPECT_TRUE(isSeparator('-') && isSeparator(0));
-  EXPECT_TRUE(isAddressCharHash('#') && !isAddressChar('#'));
-  EXPECT_TRUE(isNameTextChar('\\') && !isCodeChar('.') && !isNameChar(' ') && !isNameChar(0));
-  EXPECT_TRUE(isPlainTextChar('$') && !isPlainTextChar('.'));
-}
-
 }  // namespace
 }  // namespace tavrix

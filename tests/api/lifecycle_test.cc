@@ -39,14 +39,6 @@ TEST(Lifecycle, BadArgumentsAndNullData) {
   EXPECT_EQ(handle.h->workCapacity, 8192);
 }
 
-TEST(Lifecycle, LocalClockGivesAPlausibleTime) {
-  Handle handle;
-  VTX_parse(handle.h, nullptr, 1);
-  EXPECT_GE(handle.h->parseTime.year, 2024);
-  EXPECT_GE(handle.h->parseTime.month, 1);
-  EXPECT_LE(handle.h->parseTime.month, 12);
-}
-
 // Buffers keep the whole input plus the engine's two reserved bytes, grow
 // only for a longer input and are reused for shorter ones.
 TEST(Lifecycle, BuffersGrowOnlyForLongerInput) {

@@ -59,7 +59,6 @@ TEST(LicenseNumber, LetterRuleAtItsLengthBounds) {
       {"636001", "08345678901234567890", "H345678901234567890"},  // NY, exactly 20
       {"636001", "0834567890123456789", "0834567890123456789"},   // NY, 19: no letter
       {"636001", "27345678901234567890", "27345678901234567890"},  // not a letter code
-      {"636001", "00345678901234567890", "00345678901234567890"},
       {"636031", "23 4567 8901 2345", "W456789012345"},           // WI, 17 with spaces
       {"636031", "23 4567 8901", "2345678901"},                   // WI, 12: spaces still go
       {"636033", "01234567", "A234567"},                          // AL, exactly 8
@@ -73,11 +72,9 @@ TEST(LicenseNumber, LetterRuleAtItsLengthBounds) {
       {"636038", "12345678 901226", "Z12345678 9012"},            // MN 15: code at the end, body kept
       {"636038", "12345678901299", "12345678901299"},             // MN 14, bad code
       {"636038", "011234567 890", "A1234567 890"},                // MN 13 keeps its spaces
-      {"636038", "01 2345678901", "A 2345678901"},
       {"636038", "012345678901", "012345678901"},                 // MN 12
       {"636023", "0102123456", "AB123456"},                       // OH, two letters
       {"636023", "0199123456", "A99123456"},                      // OH, one letter
-      {"636023", "2712345678", "2712345678"},
       {"636023", "01 2345678", "A 2345678"},                      // OH keeps the body as is
       {"636023", "01021234 56", "0102123456"},                    // OH, not 10: spaces removed
   };
@@ -99,7 +96,6 @@ TEST(LicenseNumber, SourcesAndCapacity) {
       {licenseNumberAccessor, {{cacPersonDesignatorId, "12 34"}, {addressJurisdictionCode, "PR"}}, ok("12 3"), 6},
       {licenseNumberAccessor, {{cacPersonDesignatorId, "12 34"}, {addressJurisdictionCode, "PR"}}, missing(), 2},
       // A handler fills capacity - 1 characters.
-      {licenseNumberAccessor, {{issuerIdNumber, "636001"}, {licenseNumber, "08345678901234567890"}}, ok("H345"), 5},
       {licenseNumberAccessor, {{issuerIdNumber, "636001"}, {licenseNumber, "08345678901234567890"}}, ok("H"), 2},
       {licenseNumberAccessor, {{issuerIdNumber, "636001"}, {licenseNumber, "08345678901234567890"}}, missing(), 1},
       {licenseNumberAccessor, {{issuerIdNumber, "636023"}, {licenseNumber, "0102123456"}}, ok("A"), 2},

@@ -139,17 +139,6 @@ TEST_F(EngineFixture, PrintablePassTurnsControlHighAndInnerNulBytesIntoSpaces) {
   EXPECT_EQ(field.data[field.length], '\0');  // the terminator after the text stays
 }
 
-TEST_F(EngineFixture, VersionStepStoresTheHeaderDigits) {
-  const FormatRow rows[] = {{1, 3, copyDecoder, storeOne, nullptr, nullptr}};
-  const FormatTable table{rows, 1, nullptr};
-  ASSERT_EQ(run(table, "@\n\x1e\rANSI 636014080102DL"), 0);
-  EXPECT_EQ(text(recordField(&record, 139)), "08");
-  ASSERT_EQ(run(table, "@\n\x1e\raamva6360140801"), 0);  // lower case reads as AAMVA
-  EXPECT_EQ(text(recordField(&record, 139)), "08");
-  ASSERT_EQ(run(table, "X\n\x1e\rANSI 636014080102DL"), 0);
-  EXPECT_EQ(recordFieldStatus(&record, 139), -1);
-}
-
 TEST(FindVersion, Reads) {
   const struct {
     const char* text;

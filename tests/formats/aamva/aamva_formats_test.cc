@@ -202,7 +202,6 @@ TEST(AamvaFormats, AlbertaTextsOfTheOtherLayouts) {
   ASSERT_EQ(p47.code, 0);
   EXPECT_EQ(p47.formatId(), 47u);
   EXPECT_EQ(p47.field(field::birthDate), "19850615");
-  EXPECT_EQ(p47.field(field::expirationDate), "");
   EXPECT_EQ(p47.field(field::formatName), "");
 }
 

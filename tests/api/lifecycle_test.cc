@@ -91,13 +91,11 @@ int32_t echoAccessor(const ParserHandle& h, char* buffer, int32_t capacity) {
   return copyValueOut(buffer, capacity, recordField(&h.record, 1));
 }
 
-// Bad arguments are refused for every getter-table row elsewhere; here the
-// cut to capacity - 1 characters, down to "" at capacity 1.
+// Bad arguments and a fresh handle are refused for every getter-table row
+// elsewhere; here the cut to capacity - 1 characters, down to "" at capacity 1.
 TEST(GetterConvention, ValuesAreCutToTheCapacity) {
   Handle handle;
-  char buffer[8] = "#######";
-  EXPECT_EQ(runTextGetter(handle.h, buffer, 8, echoAccessor), VTX_ERR_ARGUMENT);  // fresh handle
-  EXPECT_STREQ(buffer, "#######");
+  char buffer[8];
   const FormatRow rows[] = {{2, 48, decodeVerbatim, storeTwoFields, nullptr, nullptr}};
   ASSERT_EQ(parseWithRegistry(handle.h, FormatTable{rows, 1, nullptr}, "LONGVALUE", 9), 0);
   EXPECT_EQ(runTextGetter(handle.h, buffer, 5, echoAccessor), 0);

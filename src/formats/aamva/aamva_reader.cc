@@ -5,6 +5,7 @@
 
 #include "engine/text_span.h"
 #include "fields/field_ids.h"
+#include "formats/aamva/element_lookup.h"
 #include "formats/aamva/element_maps.h"
 
 namespace tavrix {
@@ -34,11 +35,11 @@ int32_t readHeaderNumber(Span input, int32_t pos, int32_t length, int32_t badCod
 
 // The next element token: separators before it are skipped, it runs up
 // to the next separator, which is consumed.
-Span nextToken(Span* rest, CharSet separators) {
+Span nextToken(Span* rest, const SeparatorTable& isSeparator) {
   int32_t i = 0;
-  while (i < rest->length && inCharSet(separators, rest->data[i])) ++i;
+  while (i < rest->length && isSeparator(rest->data[i])) ++i;
   const int32_t start = i;
-  while (i < rest->length && !inCharSet(separators, rest->data[i])) ++i;
+  while (i < rest->length && !isSeparator(rest->data[i])) ++i;
   const Span token{rest->data + start, i - start};
   if (i < rest->length) ++i;  // the separator that ended the token
   *rest = Span{rest->data + i, rest->length - i};
@@ -46,6 +47,16 @@ Span nextToken(Span* rest, CharSet separators) {
 }
 
 uint32_t tokenCode(Span token) { return aamvaElementCode(token.data[0], token.data[1], token.data[2]); }
+
+// Calls visit(index) for every pair of the map with `code`, in map order.
+template <typename Visit>
+void forEachPair(const ElementLookup& lookup, uint32_t code, const CodePair* map, int32_t mapLength, Visit visit) {
+  if (lookup.indexed()) {
+    for (int32_t index = lookup.firstOf(code); index >= 0; index = lookup.nextOf(index)) visit(index);
+    return;
+  }
+  for (int32_t index = 0; codePairLookup(code, map, mapLength, &index) >= 0; ++index) visit(index);
+}
 
 }  // namespace
 
@@ -311,15 +322,15 @@ int32_t aamvaWalkElements(AamvaReader* reader, Span data, CharSet separators, co
                           int32_t mapLength) {
   // Without a store slot there is nothing to do with the values.
   if (reader->storeElement == nullptr) return 0;
+  const SeparatorTable isSeparator(separators);
+  const ElementLookup lookup(map, mapLength);
   Span rest = data;
   while (!spanIsEmpty(rest)) {
-    const Span token = nextToken(&rest, separators);
+    const Span token = nextToken(&rest, isSeparator);
     if (token.length <= 2) continue;
-    const uint32_t code = tokenCode(token);
     const Span value{token.data + 3, token.length - 3};
-    for (int32_t index = 0; codePairLookup(code, map, mapLength, &index) >= 0; ++index) {
-      reader->storeElement(reader, map[index].value, value);
-    }
+    forEachPair(lookup, tokenCode(token), map, mapLength,
+                [&](int32_t index) { reader->storeElement(reader, map[index].value, value); });
   }
   return 0;
 }
@@ -332,15 +343,16 @@ int32_t aamvaFillEmptyWalk(AamvaReader* reader, Span data, CharSet separators, c
   // pairs are visited in map order and fill only fields still empty.
   Span last[kElementMapMaxPairs] = {};
   bool seen[kElementMapMaxPairs] = {};
+  const SeparatorTable isSeparator(separators);
+  const ElementLookup lookup(map, mapLength);
   Span rest = data;
   while (!spanIsEmpty(rest)) {
-    const Span token = nextToken(&rest, separators);
+    const Span token = nextToken(&rest, isSeparator);
     if (token.length <= 2) continue;
-    const uint32_t code = tokenCode(token);
-    for (int32_t index = 0; codePairLookup(code, map, mapLength, &index) >= 0; ++index) {
+    forEachPair(lookup, tokenCode(token), map, mapLength, [&](int32_t index) {
       last[index] = Span{token.data + 3, token.length - 3};
       seen[index] = true;
-    }
+    });
   }
   for (int32_t i = 0; i < mapLength; ++i) {
     if (!seen[i] || last[i].length < 1) continue;

@@ -168,6 +168,33 @@ TEST_F(ReaderFixture, TokenWalk) {
   }
 }
 
+TEST_F(ReaderFixture, EveryPairOfAnIdIsStoredInMapOrderWhateverTheMapLength) {
+  // Maps up to the longest edition's are looked up through a hash index,
+  // longer ones by plain scan; both must visit every pair of an id in order.
+  reader.elementSeparator = '\n';
+  reader.separatorForm = SeparatorForm::elementOnly;
+  for (int32_t length : {3, 82, 100}) {
+    std::vector<CodePair> map(static_cast<size_t>(length), CodePair{aamvaElementCode('Z', 'Z', 'Z'), field::race});
+    map.front() = CodePair{aamvaElementCode('D', 'C', 'S'), field::lastName};
+    map.back() = CodePair{aamvaElementCode('D', 'C', 'S'), field::givenNames};
+    reader.map = map.data();
+    reader.mapLength = length;
+    for (AamvaWalkHook w : {aamvaWalkElements, aamvaFillEmptyWalk}) {
+      // The fill-empty walk keeps one value per pair on the stack, so it
+      // reads no further than the longest edition's map.
+      if (w == aamvaFillEmptyWalk && length > kElementMapMaxPairs) continue;
+      recordClear(&r.record);
+      reader.walkElements = w;
+      walk("DCSSMITH\nDACJOHN\nZZZW");
+      SCOPED_TRACE(length);
+      EXPECT_EQ(field(field::lastName), "SMITH");
+      EXPECT_EQ(field(field::givenNames), "SMITH");
+      EXPECT_EQ(field(field::race), "W");
+      EXPECT_EQ(field(field::firstName), "");
+    }
+  }
+}
+
 TEST_F(ReaderFixture, NulSeparatorStaysInTheSet) {
   useMap(ElementMapId::y2014);
   reader.elementSeparator = '\0';

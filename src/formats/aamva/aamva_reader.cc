@@ -58,6 +58,21 @@ void forEachPair(const ElementLookup& lookup, uint32_t code, const CodePair* map
   for (int32_t index = 0; codePairLookup(code, map, mapLength, &index) >= 0; ++index) visit(index);
 }
 
+// The element walk both walks share: every token of more than 2 characters,
+// and for each map pair of its 3-character id, visit(pair index, value).
+template <typename Visit>
+void forEachElementPair(Span data, CharSet separators, const CodePair* map, int32_t mapLength, Visit visit) {
+  const SeparatorTable isSeparator(separators);
+  const ElementLookup lookup(map, mapLength);
+  Span rest = data;
+  while (!spanIsEmpty(rest)) {
+    const Span token = nextToken(&rest, isSeparator);
+    if (token.length <= 2) continue;
+    const Span value{token.data + 3, token.length - 3};
+    forEachPair(lookup, tokenCode(token), map, mapLength, [&](int32_t index) { visit(index, value); });
+  }
+}
+
 }  // namespace
 
 bool aamvaNumericText(Span text) {
@@ -322,16 +337,8 @@ int32_t aamvaWalkElements(AamvaReader* reader, Span data, CharSet separators, co
                           int32_t mapLength) {
   // Without a store slot there is nothing to do with the values.
   if (reader->storeElement == nullptr) return 0;
-  const SeparatorTable isSeparator(separators);
-  const ElementLookup lookup(map, mapLength);
-  Span rest = data;
-  while (!spanIsEmpty(rest)) {
-    const Span token = nextToken(&rest, isSeparator);
-    if (token.length <= 2) continue;
-    const Span value{token.data + 3, token.length - 3};
-    forEachPair(lookup, tokenCode(token), map, mapLength,
-                [&](int32_t index) { reader->storeElement(reader, map[index].value, value); });
-  }
+  forEachElementPair(data, separators, map, mapLength,
+                     [&](int32_t index, Span value) { reader->storeElement(reader, map[index].value, value); });
   return 0;
 }
 
@@ -343,17 +350,10 @@ int32_t aamvaFillEmptyWalk(AamvaReader* reader, Span data, CharSet separators, c
   // pairs are visited in map order and fill only fields still empty.
   Span last[kElementMapMaxPairs] = {};
   bool seen[kElementMapMaxPairs] = {};
-  const SeparatorTable isSeparator(separators);
-  const ElementLookup lookup(map, mapLength);
-  Span rest = data;
-  while (!spanIsEmpty(rest)) {
-    const Span token = nextToken(&rest, isSeparator);
-    if (token.length <= 2) continue;
-    forEachPair(lookup, tokenCode(token), map, mapLength, [&](int32_t index) {
-      last[index] = Span{token.data + 3, token.length - 3};
-      seen[index] = true;
-    });
-  }
+  forEachElementPair(data, separators, map, mapLength, [&](int32_t index, Span value) {
+    last[index] = value;
+    seen[index] = true;
+  });
   for (int32_t i = 0; i < mapLength; ++i) {
     if (!seen[i] || last[i].length < 1) continue;
     if (recordFieldStatus(reader->record, map[i].value) == 0) continue;

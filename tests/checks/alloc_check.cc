@@ -1,5 +1,7 @@
 // Counts every allocation made while parsing: after a first parse of a
-// given size, further parses of no greater size allocate nothing.
+// given size, further parses of no greater size allocate nothing. It also
+// makes chosen allocations fail, to see the handle survive running out of
+// memory unchanged.
 #include <cstdio>
 #include <cstdlib>
 #include <new>
@@ -10,6 +12,7 @@
 
 namespace {
 long g_allocations = 0;
+long g_failAt = -1;  // the allocation number that fails; -1: none
 }
 
 void* operator new(std::size_t n) {
@@ -19,7 +22,7 @@ void* operator new(std::size_t n) {
 }
 void* operator new[](std::size_t n) { return operator new(n); }
 void* operator new(std::size_t n, const std::nothrow_t&) noexcept {
-  ++g_allocations;
+  if (++g_allocations == g_failAt) return nullptr;
   return std::malloc(n == 0 ? 1 : n);
 }
 void* operator new[](std::size_t n, const std::nothrow_t& tag) noexcept { return operator new(n, tag); }
@@ -46,6 +49,37 @@ void callEveryGetter(void* handle, char* buffer, int32_t capacity) {
       case tavrix_tool::GetterKind::barcode: table[i].barcode(handle, 17, 20, 5, &value); break;
     }
   }
+}
+
+std::string lastName(void* handle) {
+  char value[64] = "?";
+  const int32_t rc = VTX_getLastName(handle, value, sizeof value);
+  return std::to_string(rc) + ":" + value;
+}
+
+// Out of memory: no handle, or a parse that gives -24 and leaves the handle
+// answering exactly as after its previous parse.
+int checkOutOfMemory(const std::string& licence) {
+  int failures = 0;
+  g_failAt = g_allocations + 1;
+  failures += check(VTX_create() == nullptr, "create without memory gives no handle");
+  void* handle = VTX_create();
+  failures += check(handle != nullptr, "create");
+  VTX_parse(handle, licence.data(), static_cast<int32_t>(licence.size()));
+  const std::string before = lastName(handle);
+  failures += check(before == "0:SAMPLE", "the licence's last name");
+  const std::string longer(30000, 'Z');
+  for (long nth : {1, 2}) {  // the work buffer, then the arena
+    g_failAt = g_allocations + nth;
+    failures += check(VTX_parse(handle, longer.data(), static_cast<int32_t>(longer.size())) == VTX_ERR_NO_STORAGE,
+                      "a parse without memory gives -24");
+    failures += check(lastName(handle) == before, "a parse without memory leaves the handle as it was");
+  }
+  g_failAt = -1;
+  failures += check(VTX_parse(handle, longer.data(), static_cast<int32_t>(longer.size())) == VTX_ERR_UNRECOGNISED,
+                    "with memory again the handle parses");
+  VTX_delete(handle);
+  return failures;
 }
 
 }  // namespace
@@ -79,6 +113,7 @@ int main() {
   VTX_parse(handle, samples[0].data(), static_cast<int32_t>(samples[0].size()));
   failures += check(g_allocations == grown + 2, "a shorter input reuses the grown buffers");
   VTX_delete(handle);
-  if (failures == 0) std::printf("no allocation after the first parse\n");
+  failures += checkOutOfMemory(samples[0]);
+  if (failures == 0) std::printf("no allocation after the first parse; out of memory leaves the handle as it was\n");
   return failures == 0 ? 0 : 1;
 }

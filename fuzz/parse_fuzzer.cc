@@ -1,12 +1,19 @@
 // Fuzz target: parse the input, then call every exported getter and
 // validator with hostile capacities, and check that each stays inside its
-// buffer, answers a documented code and terminates what it returns.
+// buffer, answers a documented code and terminates what it returns. The
+// same input is then parsed on a long-lived handle, grown by a large text
+// and used for every input before, whose answers must match the fresh
+// handle's exactly. Run it part of the time with -len_control=0
+// -max_len=65536: inputs past the 8 KB minimum buffer reach the paths
+// where sizes matter.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
+#include "answer_report.h"
 #include "getter_table.h"
 #include "tavrix_parser.h"
 
@@ -89,6 +96,18 @@ void checkNumber(void* handle, const tavrix_tool::GetterEntry& g) {
   }
 }
 
+// A handle that parsed a large text first and then every input of the run.
+void* longLivedHandle() {
+  static void* handle = [] {
+    void* h = VTX_create();
+    static char large[300 * 1024];
+    std::memset(large, 'Q', sizeof large);
+    if (h != nullptr) VTX_parse(h, large, static_cast<int32_t>(sizeof large));
+    return h;
+  }();
+  return handle;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -105,6 +124,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       checkNumber(handle, table[i]);
     }
   }
+  const std::string fresh = tavrix_tool::answerReport(handle, rc);
   VTX_delete(handle);
+  void* reused = longLivedHandle();
+  // An empty input is refused before the handle is touched, so the reused
+  // handle rightly keeps its previous answers.
+  if (reused != nullptr && rc != VTX_ERR_ARGUMENT) {
+    const int32_t again = VTX_parse(reused, data, length);
+    if (tavrix_tool::answerReport(reused, again) != fresh) fail("answers depend on the handle's history", "VTX_parse", 0, again);
+  }
   return 0;
 }

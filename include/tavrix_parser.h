@@ -76,7 +76,12 @@ VTX_API void VTX_delete(void* handle);
  * null handle or length below 1 (handle untouched); VTX_ERR_NO_DATA for a
  * null data pointer; VTX_ERR_UNRECOGNISED when no format fits;
  * VTX_ERR_NO_STORAGE when the buffers cannot be allocated (handle
- * untouched). */
+ * untouched; should a document need a larger field store than can be
+ * allocated once parsing has begun, the handle then holds no document).
+ * The answers depend on the text (and the date) alone, never on what the
+ * handle parsed before: the buffers grow for longer inputs and are reused
+ * for shorter ones, but every parse works with room sized from its own
+ * input. */
 VTX_API int32_t VTX_parse(void* handle, const void* data, int32_t length);
 
 /* Library version: 1, 27, 0. */

@@ -19,6 +19,7 @@
 
 #include "api/diagnostics.h"
 #include "fields/field_ids.h"
+#include "answer_report.h"
 #include "getter_table.h"
 #include "tavrix_parser.h"
 
@@ -56,22 +57,7 @@ const char* resultName(int32_t code) {
   }
 }
 
-std::string jsonQuote(const std::string& text) {
-  std::string out = "\"";
-  for (unsigned char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20 || c > 0x7e) {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "\\u%04x", c);
-      out += escape;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
-}
+using tavrix_tool::jsonQuote;
 
 // One printed value: a name and either text or a number.
 struct Value {

@@ -10,7 +10,7 @@
 namespace tavrix {
 namespace {
 
-constexpr int32_t kMinimumBufferSize = 8192;
+constexpr int64_t kMinimumBufferSize = 8192;
 
 int32_t localClock(DateTime* now) {
   const std::time_t t = std::time(nullptr);
@@ -25,39 +25,91 @@ int32_t localClock(DateTime* now) {
   return VTX_OK;
 }
 
-// Both buffers hold the whole input plus room for the terminator that the
-// engine reserves and one byte that the normalising decoder keeps back, so
-// no input byte is ever lost; small inputs share a floor size.
-int32_t bufferSizeFor(int32_t length) {
-  const int64_t need = static_cast<int64_t>(length) + 2;
-  if (need < kMinimumBufferSize) return kMinimumBufferSize;
-  return need > INT32_MAX ? INT32_MAX : static_cast<int32_t>(need);
+int64_t atLeastMinimum(int64_t size) { return size < kMinimumBufferSize ? kMinimumBufferSize : size; }
+
+}  // namespace
+
+// Everything a parse sees is sized from the input length alone, never from
+// how far an earlier, longer input grew the buffers: the same text gives the
+// same answers on every handle.
+//
+// Work buffer. The decoders write the whole input and may then grow it: the
+// header repairs turn "@" LF LF and "@" LF CR into the four-byte "@" LF RS CR
+// (one byte more each) and "@" LF "ANSI " into "@" LF RS CR "ANSI " (two
+// more). Every growing repair starts at its own "@" and consumes at least
+// three bytes, so the decoded text stays below 2 x length; the escapes,
+// "\n" and the other repairs only shrink it. With 2 x length + 16 bytes no
+// repair is ever skipped for lack of room, and the engine's terminator and
+// the normalising decoder's reserved byte fit as well.
+int64_t workSizeFor(int32_t length) { return atLeastMinimum(2 * static_cast<int64_t>(length) + 16); }
+
+// Text arena. One row's parse stores at most:
+// - AAMVA: one subfile walk. An element token of t bytes (3-byte id and its
+//   value) is followed by a separator and stores at most t - 3 bytes plus a
+//   NUL into each field its id maps to; no map sends an element to more than
+//   two fields (the 2014 map sends 16 to two), and a repeated element is one
+//   more token of its own bytes. The date stores write 8 digits from values
+//   of at least 6 characters. So the walk stores at most 2 x the decoded
+//   text, which is below 2 x 2 x length; the header items, the document type
+//   and the format name add less than 256 bytes.
+// - Stripes, health cards, Common Access Cards, national barcodes and
+//   machine-readable zones: each field is read once from its own part of the
+//   text; names and dates may also be stored a second time in another form
+//   (a full name and its parts, a date as eight digits), which stays within
+//   4 x length plus the fixed texts (format names, country codes) that the
+//   constant covers.
+// The engine stores the version number (2 bytes) on top. Should a store still
+// meet the end of the arena (the arena notes it), the parse is run again on
+// an arena twice as large, so no field is ever cut for lack of room.
+int64_t arenaSizeFor(int32_t length) { return atLeastMinimum(4 * static_cast<int64_t>(length) + 4096); }
+
+namespace {
+
+// Grows each buffer to at least its size. New buffers are obtained before
+// any old one is released, so running out of memory leaves the handle
+// exactly as it was. A new arena starts zeroed, as the record expects of the
+// storage past its used part.
+int32_t ensureBuffers(ParserHandle* h, int64_t workSize, int64_t arenaSize) {
+  if (workSize > INT32_MAX || arenaSize > INT32_MAX) return VTX_ERR_NO_STORAGE;
+  const bool growWork = h->workBuffer == nullptr || h->workCapacity < workSize;
+  const bool growArena = h->arenaBuffer == nullptr || h->arenaCapacity < arenaSize;
+  char* work = nullptr;
+  if (growWork) {
+    work = new (std::nothrow) char[static_cast<size_t>(workSize)];
+    if (work == nullptr) return VTX_ERR_NO_STORAGE;
+  }
+  char* arena = nullptr;
+  if (growArena) {
+    arena = new (std::nothrow) char[static_cast<size_t>(arenaSize)]();
+    if (arena == nullptr) {
+      delete[] work;
+      return VTX_ERR_NO_STORAGE;
+    }
+  }
+  if (growWork) {
+    delete[] h->workBuffer;
+    h->workBuffer = work;
+    h->workCapacity = static_cast<int32_t>(workSize);
+  }
+  if (growArena) {
+    delete[] h->arenaBuffer;
+    h->arenaBuffer = arena;
+    h->arenaCapacity = static_cast<int32_t>(arenaSize);
+    h->record.arena = TextArena{};
+  }
+  return VTX_OK;
 }
 
-// Grows both buffers to at least `need` bytes. The new buffers are obtained
-// before the old ones are released, so running out of memory leaves the
-// handle exactly as it was.
-int32_t ensureBuffers(ParserHandle* h, int32_t need) {
-  if (h->workBuffer != nullptr && h->arenaBuffer != nullptr && h->workCapacity >= need &&
-      h->arenaCapacity >= need) {
-    return VTX_OK;
-  }
-  char* work = new (std::nothrow) char[static_cast<size_t>(need)];
-  if (work == nullptr) return VTX_ERR_NO_STORAGE;
-  char* arena = new (std::nothrow) char[static_cast<size_t>(need)];
-  if (arena == nullptr) {
-    delete[] work;
-    return VTX_ERR_NO_STORAGE;
-  }
-  delete[] h->workBuffer;
-  delete[] h->arenaBuffer;
-  h->workBuffer = work;
-  h->arenaBuffer = arena;
-  h->workCapacity = need;
-  h->arenaCapacity = need;
-  // The fresh arena holds garbage; attaching clears (zeroes) all of it.
-  h->record.arena = TextArena{};
-  return recordAttachArena(&h->record, h->arenaBuffer, h->arenaCapacity);
+// Gives the record `capacity` bytes of the arena buffer. The record is
+// cleared first, so every byte past what it will use is zero.
+void useArena(ParserHandle* h, int32_t capacity) {
+  FieldRecord& record = h->record;
+  if (record.arena.storage == h->arenaBuffer) recordClear(&record);
+  record.arena.storage = h->arenaBuffer;
+  record.arena.capacity = capacity;
+  record.arena.used = 0;
+  record.arena.overflowed = false;
+  recordClear(&record);
 }
 
 }  // namespace
@@ -66,15 +118,28 @@ int32_t ensureBuffers(ParserHandle* h, int32_t need) {
 // library's own registry, tests may use small tables of their own.
 int32_t parseWithRegistry(ParserHandle* h, const FormatTable& table, const void* data, int32_t length) {
   if (h == nullptr || length < 1) return VTX_ERR_ARGUMENT;
-  const int32_t need = bufferSizeFor(length);
+  const int64_t workSize = workSizeFor(length);
+  int64_t arenaSize = arenaSizeFor(length);
   // Buffers first: when memory runs out nothing in the handle changes,
   // not even the parse time.
-  const int32_t rc = ensureBuffers(h, need);
+  int32_t rc = ensureBuffers(h, workSize, arenaSize);
   if (rc != VTX_OK) return rc;
   DateTime now{};
   if ((h->clock != nullptr ? h->clock : localClock)(&now) == VTX_OK) h->parseTime = now;
-  return runParseEngine(table, static_cast<const char*>(data), length, h->workBuffer, h->workCapacity, &h->record,
-                        h);
+  h->workInUse = static_cast<int32_t>(workSize);
+  for (;;) {
+    useArena(h, static_cast<int32_t>(arenaSize));
+    rc = runParseEngine(table, static_cast<const char*>(data), length, h->workBuffer, h->workInUse, &h->record, h);
+    if (!h->record.arena.overflowed) return rc;
+    arenaSize *= 2;
+    const int32_t grown = ensureBuffers(h, workSize, arenaSize);
+    if (grown != VTX_OK) {
+      // No larger arena to be had: the answers would miss text, so the
+      // parse is not reported as a success.
+      recordClear(&h->record);
+      return grown;
+    }
+  }
 }
 
 }  // namespace tavrix

@@ -16,7 +16,7 @@ int32_t verdictInto(int32_t verdict, int32_t* status) {
 // The handle's decoding buffer serves as scratch space: the values read
 // so far live in the record's arena, not there.
 int32_t documentIdVerdict(const ParserHandle& handle, int32_t* status) {
-  return verdictInto(validateDocumentId(&handle.record, handle.workBuffer, handle.workCapacity), status);
+  return verdictInto(validateDocumentId(&handle.record, handle.workBuffer, handle.workInUse), status);
 }
 
 int32_t jurisdictionVerdict(const ParserHandle& handle, int32_t* status) {

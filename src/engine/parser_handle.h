@@ -16,8 +16,12 @@ struct ParserHandle {
   FieldRecord record;          // fields of the latest parse
   char* workBuffer = nullptr;  // decoded input; scratch for validators and the Java binding
   char* arenaBuffer = nullptr;  // the record's text arena
-  int32_t workCapacity = 0;
-  int32_t arenaCapacity = 0;
+  int32_t workCapacity = 0;   // size of workBuffer
+  int32_t arenaCapacity = 0;  // size of arenaBuffer
+  // How much of the work buffer the latest parse used: sized from that
+  // input's length, so scratch work after the parse (validators, the Java
+  // binding) sees the same room whatever an earlier input grew the buffer to.
+  int32_t workInUse = 0;
   // Where the parse time comes from; null means the local clock. Tests set
   // it to fix "today" for the two-digit-year rules.
   ClockFunction clock = nullptr;

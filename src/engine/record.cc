@@ -12,6 +12,13 @@ int32_t roomLeft(const TextArena& arena) {
   return room > 0 ? room : 0;
 }
 
+// A store that wanted to write and filled all the room it had may have
+// been cut: the arena remembers it. (A text that fits exactly is counted
+// too; the only cost is a larger arena.)
+void noteRoom(TextArena& arena, bool wanted, int32_t written, int32_t room) {
+  if (wanted && written >= room) arena.overflowed = true;
+}
+
 // Common tail of every store: point the slot at the n bytes just written at
 // the arena's end, then add a NUL when it leaves at least one spare byte.
 const FieldSlot* commitStore(FieldRecord* record, int32_t id, int32_t n) {
@@ -61,6 +68,7 @@ int32_t recordAttachArena(FieldRecord* record, char* storage, int32_t capacity) 
   record->arena.storage = storage;
   record->arena.capacity = capacity;
   record->arena.used = capacity;  // first clear zeroes every byte
+  record->arena.overflowed = false;
   return recordClear(record);
 }
 
@@ -85,10 +93,12 @@ const FieldSlot* recordSetField(FieldRecord* record, int32_t id, Span source, co
                                 const char* squeezeSet, char replacementChar) {
   if (record == nullptr || !validId(id)) return nullptr;
   TextArena& arena = record->arena;
+  const int32_t room = roomLeft(arena);
   const int32_t n = arena.storage == nullptr
                         ? 0
-                        : spanCopyFiltered(arena.storage + arena.used, roomLeft(arena), source, replaceSet,
-                                           squeezeSet, replacementChar);
+                        : spanCopyFiltered(arena.storage + arena.used, room, source, replaceSet, squeezeSet,
+                                           replacementChar);
+  noteRoom(arena, !spanIsEmpty(source), n, room);
   return commitStore(record, id, n);
 }
 
@@ -96,10 +106,12 @@ const FieldSlot* recordSetFieldIf(FieldRecord* record, int32_t id, Span source, 
                                   CharPredicate squeezePred, char replacementChar) {
   if (record == nullptr || !validId(id)) return nullptr;
   TextArena& arena = record->arena;
+  const int32_t room = roomLeft(arena);
   const int32_t n = arena.storage == nullptr
                         ? 0
-                        : spanCopyFilteredIf(arena.storage + arena.used, roomLeft(arena), source, replacePred,
-                                             squeezePred, replacementChar);
+                        : spanCopyFilteredIf(arena.storage + arena.used, room, source, replacePred, squeezePred,
+                                             replacementChar);
+  noteRoom(arena, !spanIsEmpty(source), n, room);
   return commitStore(record, id, n);
 }
 
@@ -116,9 +128,12 @@ const FieldSlot* recordSetJoined(FieldRecord* record, int32_t id, const Span* sp
   if (record == nullptr || !validId(id)) return nullptr;
   TextArena& arena = record->arena;
   if (arena.storage == nullptr) return commitStore(record, id, 0);
-  const int32_t room = roomLeft(arena) - 1;
-  const int32_t n = spanListJoin(arena.storage + arena.used, room > 0 ? room : 0, spans, count, separatorChar,
-                                 replaceSet, squeezeSet, replacementChar);
+  const int32_t room = roomLeft(arena) - 1 > 0 ? roomLeft(arena) - 1 : 0;
+  const int32_t n = spanListJoin(arena.storage + arena.used, room, spans, count, separatorChar, replaceSet,
+                                 squeezeSet, replacementChar);
+  bool wanted = false;
+  for (int32_t i = 0; spans != nullptr && i < count && !wanted; ++i) wanted = !spanIsEmpty(spans[i]);
+  noteRoom(arena, wanted, n, room);
   if (n < 1) return commitStore(record, id, 0);
   FieldSlot& slot = record->slots[id];
   slot.data = arena.storage + arena.used;
@@ -143,13 +158,18 @@ const FieldSlot* recordSetFieldWith(FieldRecord* record, int32_t id, void* conte
   const int32_t room = roomLeft(arena);
   int32_t n = (arena.storage == nullptr || room < 1) ? 0 : writer(context, arena.storage + arena.used, room);
   if (n > room) n = room;
+  noteRoom(arena, true, n, room);
   return commitStore(record, id, n);
 }
 
 const FieldSlot* recordSetDate(FieldRecord* record, int32_t id, const DateTime* date) {
   if (record == nullptr || !validId(id) || date == nullptr) return nullptr;
   TextArena& arena = record->arena;
-  if (arena.storage == nullptr || roomLeft(arena) < 8) return nullptr;
+  if (arena.storage == nullptr) return nullptr;
+  if (roomLeft(arena) < 8) {
+    arena.overflowed = true;
+    return nullptr;
+  }
   auto clamp = [](int32_t v, int32_t hi) { return v < 0 ? 0 : (v > hi ? hi : v); };
   const int32_t year = clamp(date->year, 9999);
   const int32_t month = clamp(date->month, 99);

@@ -21,6 +21,10 @@ struct TextArena {
   char* storage = nullptr;
   int32_t capacity = 0;
   int32_t used = 0;
+  // Set when a store met the end of the arena, so its text may have been
+  // cut or dropped. Only attaching resets it: the parser handle then gives
+  // the parse a larger arena instead of answering with a field cut short.
+  bool overflowed = false;
 };
 
 struct FieldRecord {

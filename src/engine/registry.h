@@ -15,12 +15,12 @@ using FormatParser = int32_t (*)(const char* text, int32_t length, FieldRecord* 
                                  const ParserHandle* context);
 
 struct FormatRow {
-  uint32_t documentClass;
-  uint32_t formatId;
-  Decoder decoder;
-  FormatParser parser;
-  const char* expectedCountry;       // ISO 3166 alpha-3, or null for any
-  const char* expectedJurisdiction;  // two letters, or null for any
+  uint32_t documentClass = 0;
+  uint32_t formatId = 0;
+  Decoder decoder = nullptr;
+  FormatParser parser = nullptr;
+  const char* expectedCountry = nullptr;       // ISO 3166 alpha-3, or null for any
+  const char* expectedJurisdiction = nullptr;  // two letters, or null for any
 };
 
 // Score adjustment for a row that expects a country or jurisdiction,

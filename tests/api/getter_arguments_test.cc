@@ -38,6 +38,7 @@ TEST(GetterArguments, EveryRowRefusesBadArguments) {
   recordAttachArena(&parsed.record, arena, sizeof arena);
   parsed.workBuffer = work;
   parsed.workCapacity = sizeof work;
+  parsed.workInUse = sizeof work;
   for (int32_t id = 0; id < field::kCount; ++id) recordSetFieldStr(&parsed.record, id, "1");
   const struct {
     const char* what;

@@ -26,6 +26,7 @@ struct ParsedHandle {
     recordAttachArena(&handle.record, arena, sizeof arena);
     handle.workBuffer = work;
     handle.workCapacity = sizeof work;
+    handle.workInUse = sizeof work;
   }
   void set(int32_t id, const char* text) { recordSetFieldStr(&handle.record, id, text); }
 };

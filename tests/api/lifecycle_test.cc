@@ -5,6 +5,7 @@
 #include "api/diagnostics.h"
 #include "api/getter.h"
 #include "api/lifecycle.h"
+#include "answer_report.h"
 #include "engine/parser_handle.h"
 #include "tavrix_parser.h"
 
@@ -39,22 +40,26 @@ TEST(Lifecycle, BadArgumentsAndNullData) {
   EXPECT_EQ(handle.h->workCapacity, 8192);
 }
 
-// Buffers keep the whole input plus the engine's two reserved bytes, grow
-// only for a longer input and are reused for shorter ones.
-TEST(Lifecycle, BuffersGrowOnlyForLongerInput) {
+// Buffers grow only for a longer input and are reused for shorter ones;
+// what a parse works with is sized from its own input, so a grown handle
+// answers exactly as a fresh one.
+TEST(Lifecycle, BuffersGrowOnlyForLongerInputAndAnswersStayTheSame) {
   Handle handle;
-  const std::string small(100, 'x'), large(20000, 'y');
-  VTX_parse(handle.h, small.data(), 100);
+  const std::string licence = "@\n\x1e\rANSI 636014040002DL00410278ZC03190008DLDAQD1234562\nDCSSAMPLE\nDACJOHN\n";
+  const std::string large(20000, 'y');
+  ASSERT_EQ(VTX_parse(handle.h, licence.data(), static_cast<int32_t>(licence.size())), VTX_OK);
+  const std::string fresh = tavrix_tool::answerReport(handle.h, VTX_OK);
   EXPECT_EQ(handle.h->workCapacity, 8192);
   EXPECT_EQ(handle.h->arenaCapacity, 8192);
   VTX_parse(handle.h, large.data(), 20000);
-  EXPECT_EQ(handle.h->workCapacity, 20002);
-  EXPECT_EQ(handle.h->arenaCapacity, 20002);
+  EXPECT_EQ(handle.h->workCapacity, workSizeFor(20000));
+  EXPECT_EQ(handle.h->arenaCapacity, arenaSizeFor(20000));
   const char* kept = handle.h->workBuffer;
-  VTX_parse(handle.h, small.data(), 100);
-  EXPECT_EQ(handle.h->workCapacity, 20002);
+  ASSERT_EQ(VTX_parse(handle.h, licence.data(), static_cast<int32_t>(licence.size())), VTX_OK);
+  EXPECT_EQ(handle.h->workCapacity, workSizeFor(20000));
   EXPECT_EQ(handle.h->workBuffer, kept);
   EXPECT_EQ(handle.h->record.arena.storage, handle.h->arenaBuffer);
+  EXPECT_EQ(tavrix_tool::answerReport(handle.h, VTX_OK), fresh);
 }
 
 TEST(Lifecycle, UnknownTextIsUnrecognised) {

@@ -46,17 +46,10 @@ extern "C" {
 #define VTX_ERR_NO_DATA         (-11) /* VTX_parse: the data pointer is null */
 #define VTX_ERR_BUFFER_TOO_SMALL (-18) /* the buffer cannot take the value in its required form */
 #define VTX_ERR_ARGUMENT        (-21) /* null handle or pointer, capacity/length below 1, value out of range, handle never parsed */
+#define VTX_ERR_NO_STORAGE      (-24) /* VTX_parse: the buffers could not be allocated */
 #define VTX_ERR_UNRECOGNISED    (-25) /* VTX_parse: no known format fits the text */
 #define VTX_ERR_NOT_AVAILABLE   (-26) /* the document does not carry the value */
 #define VTX_ERR_JAVA            (-27) /* Java binding: class/field lookup failed or an exception is pending */
-
-/* Codes used inside the library; they do not leave an exported function in
- * normal operation, except VTX_ERR_NO_STORAGE when memory runs out. */
-#define VTX_ERR_FAILED          (-1)  /* a text utility could not do its work */
-#define VTX_ERR_FIELD_NOT_FOUND (-16) /* no field of a priority list holds text */
-#define VTX_ERR_NO_LENGTH       (-17) /* the engine was given an input length below 1 */
-#define VTX_ERR_MALFORMED       (-20) /* text does not have the required form */
-#define VTX_ERR_NO_STORAGE      (-24) /* VTX_parse: the work buffers could not be allocated */
 
 /* Validation statuses written by the VTX_validate* functions on VTX_OK. */
 #define VTX_STATUS_UNKNOWN 1 /* cannot be judged */

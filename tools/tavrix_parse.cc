@@ -42,12 +42,8 @@ struct Document {
 const char* resultName(int32_t code) {
   switch (code) {
     case VTX_OK: return "VTX_OK";
-    case VTX_ERR_FAILED: return "VTX_ERR_FAILED";
     case VTX_ERR_NO_DATA: return "VTX_ERR_NO_DATA";
-    case VTX_ERR_FIELD_NOT_FOUND: return "VTX_ERR_FIELD_NOT_FOUND";
-    case VTX_ERR_NO_LENGTH: return "VTX_ERR_NO_LENGTH";
     case VTX_ERR_BUFFER_TOO_SMALL: return "VTX_ERR_BUFFER_TOO_SMALL";
-    case VTX_ERR_MALFORMED: return "VTX_ERR_MALFORMED";
     case VTX_ERR_ARGUMENT: return "VTX_ERR_ARGUMENT";
     case VTX_ERR_NO_STORAGE: return "VTX_ERR_NO_STORAGE";
     case VTX_ERR_UNRECOGNISED: return "VTX_ERR_UNRECOGNISED";

@@ -3,8 +3,10 @@
 #include <new>
 
 #include "api/lifecycle.h"
+#include "api/version.h"
 #include "engine/engine.h"
 #include "engine/parser_handle.h"
+#include "formats/format_registry.h"
 #include "tavrix_parser.h"
 
 namespace tavrix {
@@ -165,8 +167,8 @@ VTX_API int32_t VTX_parse(void* handle, const void* data, int32_t length) {
                                    length);
 }
 
-VTX_API int32_t VTX_getMajorVersion(void) { return 1; }
-VTX_API int32_t VTX_getMinorVersion(void) { return 27; }
-VTX_API int32_t VTX_getBuildVersion(void) { return 0; }
+VTX_API int32_t VTX_getMajorVersion(void) { return tavrix::kVersionMajor; }
+VTX_API int32_t VTX_getMinorVersion(void) { return tavrix::kVersionMinor; }
+VTX_API int32_t VTX_getBuildVersion(void) { return tavrix::kVersionBuild; }
 
 }  // extern "C"

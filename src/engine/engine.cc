@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "fields/field_ids.h"
+
 namespace tavrix {
 namespace {
 
@@ -44,6 +46,12 @@ void makePrintable(FieldRecord* record) {
   }
 }
 
+int32_t runParser(const FormatRow& row, char* work, int32_t length, FieldRecord* record,
+                  const ParserHandle* context) {
+  return row.editingParser != nullptr ? row.editingParser(work, length, record, context)
+                                      : row.parser(work, length, record, context);
+}
+
 }  // namespace
 
 int32_t runParseEngine(const FormatTable& table, const char* input, int32_t length, char* work,
@@ -62,7 +70,7 @@ int32_t runParseEngine(const FormatTable& table, const char* input, int32_t leng
 
   for (int32_t r = 0; r < table.count; ++r) {
     const FormatRow& row = table.rows[r];
-    if (row.decoder == nullptr || row.parser == nullptr) continue;
+    if (row.decoder == nullptr || (row.parser == nullptr) == (row.editingParser == nullptr)) continue;
     int32_t n = 0;
     if (cachedDecoder == row.decoder) {
       n = cachedLength;
@@ -73,7 +81,9 @@ int32_t runParseEngine(const FormatTable& table, const char* input, int32_t leng
       cachedLength = n;
     }
     recordClear(record);
-    if (row.parser(work, n, record, context) != VTX_OK) continue;
+    // A row that edits the text leaves a decoding the next row must not see.
+    if (row.editingParser != nullptr) cachedDecoder = nullptr;
+    if (runParser(row, work, n, record, context) != VTX_OK) continue;
     int32_t score = recordFilledCount(record);
     if (score == 0) continue;
     if ((row.expectedCountry != nullptr || row.expectedJurisdiction != nullptr) && table.adjust != nullptr) {
@@ -92,17 +102,21 @@ int32_t runParseEngine(const FormatTable& table, const char* input, int32_t leng
     return VTX_ERR_UNRECOGNISED;
   }
 
+  // The winner runs once more for real. It repeats its first run exactly;
+  // should it fail all the same, its own result code stays inside: the
+  // caller learns only that no format was read.
   const FormatRow& best = table.rows[bestRow];
   int32_t n = 0;
-  int32_t rc = decodeForRow(best, input, length, work, workCapacity, &n);
-  if (rc != VTX_OK) return rc;
+  if (decodeForRow(best, input, length, work, workCapacity, &n) != VTX_OK) return VTX_ERR_UNRECOGNISED;
   recordClear(record);
-  rc = best.parser(work, n, record, context);
-  if (rc != VTX_OK) return rc;
+  if (runParser(best, work, n, record, context) != VTX_OK) {
+    recordClear(record);
+    return VTX_ERR_UNRECOGNISED;
+  }
 
   Span version;
   if (findAamvaVersion(work, n, &version) == VTX_OK) {
-    recordSetField(record, 139, version, nullptr, nullptr, '\0');
+    recordSetField(record, field::aamvaVersionNumber, version, nullptr, nullptr, '\0');
   }
   record->documentClass = best.documentClass;
   record->formatId = best.formatId;

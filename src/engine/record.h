@@ -9,8 +9,21 @@
 namespace tavrix {
 
 inline constexpr int32_t kFieldCount = 140;
-inline constexpr uint32_t kNoDocumentClass = 6;
-inline constexpr uint32_t kNoFormatId = 68;
+
+// The document classes of the registry's formats.
+enum DocumentClass : uint32_t {
+  kAamvaBarcode = 0,         // PDF417 barcodes of the AAMVA card design standard
+  kMagneticStripe = 1,
+  kHealthCard = 2,           // cards of document type "HC"
+  kCommonAccessCard = 3,
+  kNationalBarcode = 4,
+  kMachineReadableZone = 5,
+  kNoDocumentClass = 6,      // no format is set
+};
+
+// Format ids run from 0 to 67; this one means that no format is set.
+inline constexpr uint32_t kFormatCount = 68;
+inline constexpr uint32_t kNoFormatId = kFormatCount;
 
 struct FieldSlot {
   const char* data = nullptr;

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "tavrix_parser.h"
+#include "engine/internal_codes.h"
 
 namespace tavrix {
 

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "engine/record.h"
+
 namespace tavrix::field {
 
 enum Id : int32_t {
@@ -150,7 +152,8 @@ enum Id : int32_t {
   aamvaVersionNumber = 139,
 };
 
-inline constexpr int32_t kCount = 140;
+inline constexpr int32_t kCount = aamvaVersionNumber + 1;
+static_assert(kCount == kFieldCount, "the catalogue names every slot of the record");
 
 // Catalogue name of an id ("firstName"), or null outside 0..139.
 const char* nameOf(int32_t id);

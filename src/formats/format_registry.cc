@@ -1,0 +1,26 @@
+#include "formats/format_registry.h"
+
+#include "engine/issuer_consistency.h"
+#include "formats/aamva/aamva_rows.h"
+#include "formats/family_rows.h"
+
+namespace tavrix {
+namespace {
+
+// Rows are tried in this order and an equal score never replaces an earlier
+// row, so the order decides between look-alike formats. The stripe rows
+// (format ids 0 to 16) will stand before the AAMVA rows, the other
+// document classes after them.
+constexpr auto kRegistry = joinRows(kAamvaRows, std::array<FormatRow, 0>{});
+
+static_assert(familyComplete(kAamvaRows, kAamvaBarcode, 17, 47), "the AAMVA block holds formats 17 to 47");
+static_assert(kRegistry.size() == 31, "the registry's rows");
+static_assert(formatIdsUnique(kRegistry), "every format id once");
+
+}  // namespace
+
+FormatTable formatRegistry() {
+  return FormatTable{kRegistry.data(), static_cast<int32_t>(kRegistry.size()), issuerConsistencyAdjustment};
+}
+
+}  // namespace tavrix

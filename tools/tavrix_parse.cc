@@ -1,18 +1,16 @@
 // tavrix-parse: reads identity-document texts and prints what the library
-// makes of them.
-//
-//   tavrix-parse [--json] [--lines] [--fields] [--barcode COLS,ROWS,ECL] [FILE...]
-//
-// Each FILE (standard input when none) is one document, passed byte for
-// byte. With --lines every line is one document. Exit status: 0 when every
-// document was recognised, 1 when one was not, 2 for usage or I/O errors.
+// makes of them (see kHelp below).
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <iostream>
 #include <iterator>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -25,8 +23,33 @@
 
 namespace {
 
+constexpr const char* kHelp =
+    "Usage: tavrix-parse [OPTION]... [FILE]...\n"
+    "Reads identity-document texts (AAMVA barcodes, magnetic stripes, machine-readable\n"
+    "zones and more) and prints what the library makes of them.\n"
+    "\n"
+    "Each FILE is one document, passed byte for byte; with no FILE, or when FILE is -,\n"
+    "standard input is read.\n"
+    "\n"
+    "  --json                 one JSON object per document, keyed by the Java result\n"
+    "                         field names\n"
+    "  --lines                every line of the input is one document (scanner logs\n"
+    "                         write CR and LF as [0D] and [0A])\n"
+    "  --fields               also print the document class, the format id and every\n"
+    "                         raw field\n"
+    "  --barcode COLS,ROWS,ECL  judge the PDF417 symbol geometry too\n"
+    "  --stats                after all documents, print on standard error how many\n"
+    "                         were read and recognised, per format family, and the\n"
+    "                         time per document\n"
+    "  --help                 print this help and exit\n"
+    "  --version              print the library version and exit\n"
+    "\n"
+    "Exit status: 0 when every document was recognised, 1 when at least one was not,\n"
+    "2 for a usage error or a file that cannot be read.\n";
+
 struct Options {
   bool json = false;
+  bool stats = false;
   bool lines = false;
   bool fields = false;
   bool barcode = false;
@@ -141,8 +164,7 @@ void printDocument(void* handle, const Document& doc, int32_t rc, const Options&
 }
 
 [[noreturn]] void usage(const std::string& message) {
-  std::cerr << "tavrix-parse: " << message
-            << " (usage: tavrix-parse [--json] [--lines] [--fields] [--barcode COLS,ROWS,ECL] [FILE...])\n";
+  std::cerr << "tavrix-parse: " << message << "\nTry 'tavrix-parse --help' for more information.\n";
   std::exit(2);
 }
 
@@ -166,6 +188,15 @@ Options parseOptions(int argc, char** argv) {
       options.lines = true;
     } else if (arg == "--fields") {
       options.fields = true;
+    } else if (arg == "--stats") {
+      options.stats = true;
+    } else if (arg == "--help") {
+      std::cout << kHelp;
+      std::exit(0);
+    } else if (arg == "--version") {
+      std::cout << "v." << VTX_getMajorVersion() << "." << VTX_getMinorVersion() << "." << VTX_getBuildVersion()
+                << "\n";
+      std::exit(0);
     } else if (arg == "--barcode") {
       if (i + 1 >= argc || !parseBarcode(argv[i + 1], &options)) usage("--barcode needs COLS,ROWS,ECL");
       options.barcode = true;
@@ -177,16 +208,49 @@ Options parseOptions(int argc, char** argv) {
   return options;
 }
 
-bool readAll(const std::string& name, std::string* out) {
-  if (name == "-") {
-    out->assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-    return !std::cin.bad();
+// Reads the whole file; on failure `error` says why.
+bool readAll(const std::string& name, std::string* out, std::string* error) {
+  std::FILE* in = name == "-" ? stdin : std::fopen(name.c_str(), "rb");
+  if (in == nullptr) {
+    *error = std::strerror(errno);
+    return false;
   }
-  std::ifstream in(name, std::ios::binary);
-  if (!in) return false;
-  out->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return !in.bad();
+  char chunk[65536];
+  size_t n = 0;
+  while ((n = std::fread(chunk, 1, sizeof chunk, in)) > 0) out->append(chunk, n);
+  const bool failed = std::ferror(in) != 0;
+  if (failed) *error = std::strerror(errno);
+  if (in != stdin) std::fclose(in);
+  return !failed;
 }
+
+// The family of a document class, for --stats.
+const char* familyName(uint32_t documentClass) {
+  switch (documentClass) {
+    case 0: return "AAMVA barcode";
+    case 1: return "magnetic stripe";
+    case 2: return "HC card";
+    case 3: return "Common Access Card";
+    case 4: return "national barcode";
+    case 5: return "machine-readable zone";
+    default: return "not recognised";
+  }
+}
+
+struct Stats {
+  long documents = 0;
+  long recognised = 0;
+  std::map<std::string, long> perFamily;
+  std::chrono::steady_clock::duration parsing{};
+
+  void print() const {
+    std::cerr << "documents: " << documents << "\nrecognised: " << recognised << "\n";
+    for (const auto& [family, count] : perFamily) std::cerr << "  " << family << ": " << count << "\n";
+    const double micros = std::chrono::duration<double, std::micro>(parsing).count();
+    std::cerr << "time per document: " << (documents > 0 ? micros / static_cast<double>(documents) : 0.0)
+              << " us (parse and every getter)\n";
+  }
+};
 
 std::vector<Document> splitDocuments(const std::string& source, const std::string& bytes, bool lines) {
   std::vector<Document> docs;
@@ -219,21 +283,39 @@ int main(int argc, char** argv) {
     std::cerr << "tavrix-parse: out of memory\n";
     return 2;
   }
+  // Long --lines runs show their progress when someone watches the terminal.
+  const bool progress = options.lines && isatty(STDERR_FILENO) == 1;
+  Stats stats;
   int status = 0;
   for (const std::string& file : options.files) {
     std::string bytes;
-    if (!readAll(file, &bytes)) {
-      std::cerr << "tavrix-parse: cannot read " << file << "\n";
+    std::string error;
+    if (!readAll(file, &bytes, &error)) {
+      std::cerr << "tavrix-parse: cannot read " << file << ": " << error << "\n";
       VTX_delete(handle);
       return 2;
     }
-    for (const Document& doc : splitDocuments(file == "-" ? "stdin" : file, bytes, options.lines)) {
+    const std::vector<Document> docs = splitDocuments(file == "-" ? "stdin" : file, bytes, options.lines);
+    for (size_t i = 0; i < docs.size(); ++i) {
+      const Document& doc = docs[i];
       const int32_t length = doc.bytes.size() > INT32_MAX ? INT32_MAX : static_cast<int32_t>(doc.bytes.size());
+      const auto start = std::chrono::steady_clock::now();
       const int32_t rc = VTX_parse(handle, doc.bytes.data(), length);
       printDocument(handle, doc, rc, options);
+      stats.parsing += std::chrono::steady_clock::now() - start;
+      ++stats.documents;
+      tavrix::ParseDiagnostics diag{6, 68};
+      tavrix::diagnosticsOf(handle, &diag);
+      if (rc == VTX_OK) ++stats.recognised;
+      ++stats.perFamily[rc == VTX_OK ? familyName(diag.documentClass) : "not recognised"];
       if (rc != VTX_OK) status = 1;
+      if (progress && (i + 1) % 1000 == 0) {
+        std::cerr << "\r" << file << ": " << (i + 1) << " of " << docs.size() << " documents" << std::flush;
+      }
     }
+    if (progress && docs.size() >= 1000) std::cerr << "\r" << std::string(60, ' ') << "\r";
   }
   VTX_delete(handle);
+  if (options.stats) stats.print();
   return status;
 }

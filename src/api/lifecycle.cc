@@ -1,5 +1,6 @@
 // Handle life cycle, parse entry point and version calls.
 #include <ctime>
+#include <initializer_list>
 #include <new>
 
 #include "api/lifecycle.h"
@@ -35,8 +36,9 @@ int64_t atLeastMinimum(int64_t size) { return size < kMinimumBufferSize ? kMinim
 // how far an earlier, longer input grew the buffers: the same text gives the
 // same answers on every handle.
 //
-// Work buffer. The decoders write the whole input and may then grow it: the
-// header repairs turn "@" LF LF and "@" LF CR into the four-byte "@" LF RS CR
+// Work buffer: the engine's regions (each decoding, an editable copy, the
+// scoring's scratch), each of this size. The decoders write the whole input
+// and may then grow it: the header repairs turn "@" LF LF and "@" LF CR into the four-byte "@" LF RS CR
 // (one byte more each) and "@" LF "ANSI " into "@" LF RS CR "ANSI " (two
 // more). Every growing repair starts at its own "@" and consumes at least
 // three bytes, so the decoded text stays below 2 x length; the escapes,
@@ -63,6 +65,8 @@ int64_t workSizeFor(int32_t length) { return atLeastMinimum(2 * static_cast<int6
 // The engine stores the version number (2 bytes) on top. Should a store still
 // meet the end of the arena (the arena notes it), the parse is run again on
 // an arena twice as large, so no field is ever cut for lack of room.
+// The arena buffer holds two arenas of this size: the record's and the one
+// the engine tries the next candidate in.
 int64_t arenaSizeFor(int32_t length) { return atLeastMinimum(4 * static_cast<int64_t>(length) + 4096); }
 
 namespace {
@@ -98,43 +102,51 @@ int32_t ensureBuffers(ParserHandle* h, int64_t workSize, int64_t arenaSize) {
     h->arenaBuffer = arena;
     h->arenaCapacity = static_cast<int32_t>(arenaSize);
     h->record.arena = TextArena{};
+    h->spare.arena = TextArena{};
   }
   return VTX_OK;
 }
 
-// Gives the record `capacity` bytes of the arena buffer. The record is
-// cleared first, so every byte past what it will use is zero.
-void useArena(ParserHandle* h, int32_t capacity) {
-  FieldRecord& record = h->record;
-  if (record.arena.storage == h->arenaBuffer) recordClear(&record);
-  record.arena.storage = h->arenaBuffer;
-  record.arena.capacity = capacity;
-  record.arena.used = 0;
-  record.arena.overflowed = false;
-  recordClear(&record);
+// Gives the record the first `capacity` bytes of the arena buffer and the
+// spare record the next `capacity`. Both are cleared where they were first,
+// so every byte past what they will use is zero.
+void useArenas(ParserHandle* h, int32_t capacity) {
+  for (FieldRecord* record : {&h->record, &h->spare}) {
+    if (record->arena.storage != nullptr) recordClear(record);
+  }
+  int32_t offset = 0;
+  for (FieldRecord* record : {&h->record, &h->spare}) {
+    record->arena = TextArena{.storage = h->arenaBuffer + offset, .capacity = capacity};
+    recordClear(record);
+    offset += capacity;
+  }
 }
 
 }  // namespace
 
 // Runs one parse on a handle with a given registry; VTX_parse uses the
 // library's own registry, tests may use small tables of their own.
-int32_t parseWithRegistry(ParserHandle* h, const FormatTable& table, const void* data, int32_t length) {
+int32_t parseWithRegistry(ParserHandle* h, const FormatTable& table, const void* data, int32_t length,
+                          EngineFunction engine) {
   if (h == nullptr || length < 1) return VTX_ERR_ARGUMENT;
-  const int64_t workSize = workSizeFor(length);
+  const int64_t regionSize = workSizeFor(length);
+  const int64_t workSize = regionSize * kWorkRegions;
   int64_t arenaSize = arenaSizeFor(length);
   // Buffers first: when memory runs out nothing in the handle changes,
   // not even the parse time.
-  int32_t rc = ensureBuffers(h, workSize, arenaSize);
+  int32_t rc = ensureBuffers(h, workSize, 2 * arenaSize);
   if (rc != VTX_OK) return rc;
   DateTime now{};
   if ((h->clock != nullptr ? h->clock : localClock)(&now) == VTX_OK) h->parseTime = now;
-  h->workInUse = static_cast<int32_t>(workSize);
+  h->workInUse = static_cast<int32_t>(regionSize);
   for (;;) {
-    useArena(h, static_cast<int32_t>(arenaSize));
-    rc = runParseEngine(table, static_cast<const char*>(data), length, h->workBuffer, h->workInUse, &h->record, h);
-    if (!h->record.arena.overflowed) return rc;
+    useArenas(h, static_cast<int32_t>(arenaSize));
+    const EngineRoom room{
+        .work = h->workBuffer, .regionCapacity = h->workInUse, .record = &h->record, .spare = &h->spare};
+    rc = engine(table, static_cast<const char*>(data), length, room, h);
+    if (!h->record.arena.overflowed && !h->spare.arena.overflowed) return rc;
     arenaSize *= 2;
-    const int32_t grown = ensureBuffers(h, workSize, arenaSize);
+    const int32_t grown = ensureBuffers(h, workSize, 2 * arenaSize);
     if (grown != VTX_OK) {
       // No larger arena to be had: the answers would miss text, so the
       // parse is not reported as a success.

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "engine/engine.h"
 #include "engine/registry.h"
 
 namespace tavrix {
@@ -12,7 +13,12 @@ namespace tavrix {
 int64_t workSizeFor(int32_t length);
 int64_t arenaSizeFor(int32_t length);
 
-// VTX_parse with an explicit registry (tests run small tables of their own).
-int32_t parseWithRegistry(ParserHandle* h, const FormatTable& table, const void* data, int32_t length);
+using EngineFunction = int32_t (*)(const FormatTable& table, const char* input, int32_t length,
+                                   const EngineRoom& room, const ParserHandle* context);
+
+// VTX_parse with an explicit registry (tests run small tables of their own)
+// and engine (tests compare the library's engine with a plain one).
+int32_t parseWithRegistry(ParserHandle* h, const FormatTable& table, const void* data, int32_t length,
+                          EngineFunction engine = runParseEngine);
 
 }  // namespace tavrix

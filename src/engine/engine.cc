@@ -7,36 +7,99 @@
 namespace tavrix {
 namespace {
 
+// The decodings of one parse. Each decoder runs at most once; its text
+// stays in its own region, upper-cased unless the decoder is the verbatim
+// one, for every row that uses it.
+class DecodingCache {
+ public:
+  DecodingCache(const char* input, int32_t length, char* work, int32_t regionCapacity)
+      : input_(input), length_(length), work_(work), capacity_(regionCapacity) {}
+
+  // The row's decoded text, or false when its decoder refuses the input.
+  bool textFor(Decoder decoder, const char** text, int32_t* n) {
+    int32_t region = 0;
+    while (region < used_ && decoders_[region] != decoder) ++region;
+    if (region == used_) {
+      // A table with more decoders than regions reuses the oldest region.
+      if (used_ < kDecodingRegions) {
+        ++used_;
+      } else {
+        region = next_;
+        next_ = (next_ + 1) % kDecodingRegions;
+      }
+      decoders_[region] = decoder;
+      char* out = regionText(region);
+      int32_t m = 0;
+      ok_[region] = decoder(input_, length_, out, capacity_ - 1, &m) == VTX_OK;
+      if (m < 0) m = 0;
+      if (m > capacity_ - 1) m = capacity_ - 1;
+      if (decoder != decodeVerbatim) upperCaseInPlace(out, m);
+      lengths_[region] = m;
+    }
+    *text = regionText(region);
+    *n = lengths_[region];
+    return ok_[region];
+  }
+
+  // Regions past the decodings: an editable copy and the scoring's scratch.
+  char* editRegion() const { return regionText(kDecodingRegions); }
+  char* scratchRegion() const { return regionText(kDecodingRegions + 1); }
+  int32_t capacity() const { return capacity_; }
+
+ private:
+  char* regionText(int32_t region) const { return work_ + static_cast<size_t>(region) * static_cast<size_t>(capacity_); }
+
+  const char* input_;
+  int32_t length_;
+  char* work_;
+  int32_t capacity_;
+  Decoder decoders_[kDecodingRegions] = {};
+  int32_t lengths_[kDecodingRegions] = {};
+  bool ok_[kDecodingRegions] = {};
+  int32_t used_ = 0;
+  int32_t next_ = 0;
+};
+
+bool rowRunnable(const FormatRow& row) {
+  return row.decoder != nullptr && (row.parser == nullptr) != (row.editingParser == nullptr);
+}
+
+// Copies the record `from` (slots and arena) into `to`, whose arena is at
+// least as large; `to` then reads exactly as `from` did.
+void recordCopy(const FieldRecord& from, FieldRecord* to) {
+  recordClear(to);
+  std::memcpy(to->arena.storage, from.arena.storage, static_cast<size_t>(from.arena.used));
+  to->arena.used = from.arena.used;
+  to->arena.overflowed = to->arena.overflowed || from.arena.overflowed;
+  to->documentClass = from.documentClass;
+  to->formatId = from.formatId;
+  for (int32_t w = 0; w < kSlotWords; ++w) {
+    to->touched[w] = from.touched[w];
+    for (uint64_t bits = from.touched[w]; bits != 0; bits &= bits - 1) {
+      const int32_t id = w * 64 + __builtin_ctzll(bits);
+      const FieldSlot& slot = from.slots[id];
+      to->slots[id] = slot.data == nullptr ? FieldSlot{}
+                                           : FieldSlot{to->arena.storage + (slot.data - from.arena.storage), slot.length};
+    }
+  }
+}
+
+}  // namespace
+
 void upperCaseInPlace(char* text, int32_t length) {
   for (int32_t i = 0; i < length; ++i) {
     if (text[i] >= 'a' && text[i] <= 'z') text[i] = static_cast<char>(text[i] - 'a' + 'A');
   }
 }
 
-// Decodes the input for one row into the work buffer. Only the verbatim
-// decoder keeps the letter case of its output.
-int32_t decodeForRow(const FormatRow& row, const char* input, int32_t length, char* work, int32_t workCapacity,
-                     int32_t* decodedLength) {
-  int32_t n = 0;
-  const int32_t rc = row.decoder(input, length, work, workCapacity - 1, &n);
-  if (rc != VTX_OK) return rc;
-  if (n < 0) n = 0;
-  if (n > workCapacity - 1) n = workCapacity - 1;
-  if (row.decoder != decodeVerbatim) upperCaseInPlace(work, n);
-  *decodedLength = n;
-  return VTX_OK;
-}
-
-// After the final parse every field byte is printable ASCII: control
-// bytes and bytes from 0x80 up become spaces. A NUL inside a field's own
-// extent (a verbatim input may carry one) would cut the value short for C
-// and Java callers, so it becomes a space too; the NUL after each text stays.
-void makePrintable(FieldRecord* record) {
+void recordMakePrintable(FieldRecord* record) {
   TextArena& arena = record->arena;
   for (int32_t i = 0; i < arena.used; ++i) {
     const int c = byteOf(arena.storage[i]);
     if (c != 0 && (c < 0x20 || c > 0x7E)) arena.storage[i] = ' ';
   }
+  // A NUL inside a field's own extent (a verbatim input may carry one)
+  // would cut the value short for C and Java callers.
   for (FieldSlot& slot : record->slots) {
     if (slot.data == nullptr || slot.length < 1) continue;
     char* text = arena.storage + (slot.data - arena.storage);
@@ -46,81 +109,93 @@ void makePrintable(FieldRecord* record) {
   }
 }
 
-int32_t runParser(const FormatRow& row, char* work, int32_t length, FieldRecord* record,
-                  const ParserHandle* context) {
-  return row.editingParser != nullptr ? row.editingParser(work, length, record, context)
-                                      : row.parser(work, length, record, context);
-}
-
-}  // namespace
-
-int32_t runParseEngine(const FormatTable& table, const char* input, int32_t length, char* work,
-                       int32_t workCapacity, FieldRecord* record, const ParserHandle* context) {
+// Every row is tried on its own decoding, on a cleared record, and scored;
+// the best row (the earlier one on a tie) is the answer. Nothing here can
+// be seen from outside but the record it leaves, which is the record the
+// best row's parser stores on a fresh run, plus the version number:
+// - each decoder runs once per parse and its text is kept for every row
+//   that uses it (the texts are read-only to the parsers; a row that edits
+//   its text gets a copy);
+// - the candidate is parsed into the spare record while the handle's record
+//   keeps the best so far; a better candidate swaps the two, so the winner
+//   never has to run a second time;
+// - clearing a record resets only the slots a store touched.
+int32_t runParseEngine(const FormatTable& table, const char* input, int32_t length, const EngineRoom& room,
+                       const ParserHandle* context) {
   if (input == nullptr) return VTX_ERR_NO_DATA;
   if (length < 1) return VTX_ERR_NO_LENGTH;
-  if (work == nullptr || workCapacity < 1 || record == nullptr) return VTX_ERR_ARGUMENT;
-  if (record->arena.storage == nullptr || record->arena.capacity < 1) return VTX_ERR_NO_STORAGE;
+  if (room.work == nullptr || room.regionCapacity < 2 || room.record == nullptr || room.spare == nullptr) {
+    return VTX_ERR_ARGUMENT;
+  }
+  FieldRecord* held = room.record;      // the best candidate so far (or the last one tried)
+  FieldRecord* candidate = room.spare;  // where the next row parses
+  if (held->arena.storage == nullptr || held->arena.capacity < 1 || candidate->arena.storage == nullptr ||
+      candidate->arena.capacity < held->arena.capacity) {
+    return VTX_ERR_NO_STORAGE;
+  }
 
+  DecodingCache decodings(input, length, room.work, room.regionCapacity);
   int32_t bestScore = -9999;
   int32_t bestRow = -1;
-  // Consecutive rows mostly share a decoder; the work buffer keeps the last
-  // decoded text until the scoring step borrows it as scratch.
-  Decoder cachedDecoder = nullptr;
-  int32_t cachedLength = 0;
+  char bestVersion[2] = {};
+  bool bestHasVersion = false;
 
   for (int32_t r = 0; r < table.count; ++r) {
     const FormatRow& row = table.rows[r];
-    if (row.decoder == nullptr || (row.parser == nullptr) == (row.editingParser == nullptr)) continue;
+    if (!rowRunnable(row)) continue;
+    const char* decoded = nullptr;
     int32_t n = 0;
-    if (cachedDecoder == row.decoder) {
-      n = cachedLength;
+    if (!decodings.textFor(row.decoder, &decoded, &n)) continue;
+    recordClear(candidate);
+    const char* text = decoded;
+    int32_t rc = 0;
+    if (row.editingParser != nullptr) {
+      char* copy = decodings.editRegion();
+      std::memcpy(copy, decoded, static_cast<size_t>(n));
+      copy[n] = '\0';
+      text = copy;
+      rc = row.editingParser(copy, n, candidate, context);
     } else {
-      cachedDecoder = nullptr;
-      if (decodeForRow(row, input, length, work, workCapacity, &n) != VTX_OK) continue;
-      cachedDecoder = row.decoder;
-      cachedLength = n;
+      rc = row.parser(decoded, n, candidate, context);
     }
-    recordClear(record);
-    // A row that edits the text leaves a decoding the next row must not see.
-    if (row.editingParser != nullptr) cachedDecoder = nullptr;
-    if (runParser(row, work, n, record, context) != VTX_OK) continue;
-    int32_t score = recordFilledCount(record);
-    if (score == 0) continue;
-    if ((row.expectedCountry != nullptr || row.expectedJurisdiction != nullptr) && table.adjust != nullptr) {
-      cachedDecoder = nullptr;
-      score += table.adjust(record, &row, work, workCapacity - 1);
+    int32_t score = rc == VTX_OK ? recordFilledCount(candidate) : 0;
+    if (rc == VTX_OK && score != 0 &&
+        (row.expectedCountry != nullptr || row.expectedJurisdiction != nullptr) && table.adjust != nullptr) {
+      score += table.adjust(candidate, &row, decodings.scratchRegion(), decodings.capacity() - 1);
     }
-    if (score > bestScore) {
+    const bool better = rc == VTX_OK && score != 0 && score > bestScore;
+    if (better) {
       bestScore = score;
       bestRow = r;
+      Span version;
+      bestHasVersion = findAamvaVersion(text, n, &version) == VTX_OK;
+      if (bestHasVersion) std::memcpy(bestVersion, version.data, 2);
+    }
+    // The held record keeps the best candidate; before any, the last one.
+    if (better || bestRow < 0) {
+      FieldRecord* swap = held;
+      held = candidate;
+      candidate = swap;
     }
   }
+
+  FieldRecord* answer = room.record;
+  if (held != answer) recordCopy(*held, answer);
   if (bestRow < 0) {
     // The record keeps what the last row tried left in it; getters may
     // still read it, so it is made printable like a recognised record.
-    makePrintable(record);
+    answer->documentClass = kNoDocumentClass;
+    answer->formatId = kNoFormatId;
+    recordMakePrintable(answer);
     return VTX_ERR_UNRECOGNISED;
   }
-
-  // The winner runs once more for real. It repeats its first run exactly;
-  // should it fail all the same, its own result code stays inside: the
-  // caller learns only that no format was read.
+  if (bestHasVersion) {
+    recordSetField(answer, field::aamvaVersionNumber, Span{bestVersion, 2}, nullptr, nullptr, '\0');
+  }
   const FormatRow& best = table.rows[bestRow];
-  int32_t n = 0;
-  if (decodeForRow(best, input, length, work, workCapacity, &n) != VTX_OK) return VTX_ERR_UNRECOGNISED;
-  recordClear(record);
-  if (runParser(best, work, n, record, context) != VTX_OK) {
-    recordClear(record);
-    return VTX_ERR_UNRECOGNISED;
-  }
-
-  Span version;
-  if (findAamvaVersion(work, n, &version) == VTX_OK) {
-    recordSetField(record, field::aamvaVersionNumber, version, nullptr, nullptr, '\0');
-  }
-  record->documentClass = best.documentClass;
-  record->formatId = best.formatId;
-  makePrintable(record);
+  answer->documentClass = best.documentClass;
+  answer->formatId = best.formatId;
+  recordMakePrintable(answer);
   return VTX_OK;
 }
 

@@ -14,8 +14,9 @@ using ClockFunction = int32_t (*)(DateTime* now);
 struct ParserHandle {
   DateTime parseTime;          // stamped at the start of every parse; zero before the first
   FieldRecord record;          // fields of the latest parse
+  FieldRecord spare;           // the engine's second record while it compares candidates
   char* workBuffer = nullptr;  // decoded input; scratch for validators and the Java binding
-  char* arenaBuffer = nullptr;  // the record's text arena
+  char* arenaBuffer = nullptr;  // the text arenas of the record and the spare record
   int32_t workCapacity = 0;   // size of workBuffer
   int32_t arenaCapacity = 0;  // size of arenaBuffer
   // How much of the work buffer the latest parse used: sized from that

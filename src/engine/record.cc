@@ -21,7 +21,12 @@ void noteRoom(TextArena& arena, bool wanted, int32_t written, int32_t room) {
 
 // Common tail of every store: point the slot at the n bytes just written at
 // the arena's end, then add a NUL when it leaves at least one spare byte.
+void markTouched(FieldRecord* record, int32_t id) {
+  record->touched[id >> 6] |= uint64_t{1} << (id & 63);
+}
+
 const FieldSlot* commitStore(FieldRecord* record, int32_t id, int32_t n) {
+  markTouched(record, id);
   FieldSlot& slot = record->slots[id];
   TextArena& arena = record->arena;
   if (n < 1) {
@@ -79,7 +84,12 @@ int32_t recordClear(FieldRecord* record) {
   TextArena& arena = record->arena;
   record->documentClass = kNoDocumentClass;
   record->formatId = kNoFormatId;
-  for (FieldSlot& slot : record->slots) slot = FieldSlot{};
+  for (int32_t w = 0; w < kSlotWords; ++w) {
+    for (uint64_t bits = record->touched[w]; bits != 0; bits &= bits - 1) {
+      record->slots[w * 64 + __builtin_ctzll(bits)] = FieldSlot{};
+    }
+    record->touched[w] = 0;
+  }
   // Bytes past `used` are zero already (the arena is only appended to), so
   // zeroing the used part leaves the whole storage zeroed.
   int32_t dirty = arena.used;
@@ -135,6 +145,7 @@ const FieldSlot* recordSetJoined(FieldRecord* record, int32_t id, const Span* sp
   for (int32_t i = 0; spans != nullptr && i < count && !wanted; ++i) wanted = !spanIsEmpty(spans[i]);
   noteRoom(arena, wanted, n, room);
   if (n < 1) return commitStore(record, id, 0);
+  markTouched(record, id);
   FieldSlot& slot = record->slots[id];
   slot.data = arena.storage + arena.used;
   slot.length = n;
@@ -211,8 +222,11 @@ Span recordField(const FieldRecord* record, int32_t id) {
 
 int32_t recordFilledCount(const FieldRecord* record) {
   int32_t count = 0;
-  for (const FieldSlot& slot : record->slots) {
-    if (slot.data != nullptr && slot.length >= 1) ++count;
+  for (int32_t w = 0; w < kSlotWords; ++w) {
+    for (uint64_t bits = record->touched[w]; bits != 0; bits &= bits - 1) {
+      const FieldSlot& slot = record->slots[w * 64 + __builtin_ctzll(bits)];
+      if (slot.data != nullptr && slot.length >= 1) ++count;
+    }
   }
   return count;
 }

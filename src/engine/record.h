@@ -40,11 +40,16 @@ struct TextArena {
   bool overflowed = false;
 };
 
+inline constexpr int32_t kSlotWords = (kFieldCount + 63) / 64;
+
 struct FieldRecord {
   uint32_t documentClass = kNoDocumentClass;
   uint32_t formatId = kNoFormatId;
   FieldSlot slots[kFieldCount] = {};
   TextArena arena;
+  // One bit per slot a store has touched since the last clear, so that
+  // clearing and counting visit only those.
+  uint64_t touched[kSlotWords] = {};
 };
 
 // Writer used by recordSetFieldWith: writes at most `room` bytes at

@@ -37,7 +37,7 @@ TEST(Lifecycle, BadArgumentsAndNullData) {
   EXPECT_EQ(handle.h->parseTime.year, 2031);
   EXPECT_EQ(handle.h->parseTime.second, 5);
   EXPECT_NE(handle.h->workBuffer, nullptr);
-  EXPECT_EQ(handle.h->workCapacity, 8192);
+  EXPECT_EQ(handle.h->workCapacity, 8192 * kWorkRegions);
 }
 
 // Buffers grow only for a longer input and are reused for shorter ones;
@@ -49,14 +49,14 @@ TEST(Lifecycle, BuffersGrowOnlyForLongerInputAndAnswersStayTheSame) {
   const std::string large(20000, 'y');
   ASSERT_EQ(VTX_parse(handle.h, licence.data(), static_cast<int32_t>(licence.size())), VTX_OK);
   const std::string fresh = tavrix_tool::answerReport(handle.h, VTX_OK);
-  EXPECT_EQ(handle.h->workCapacity, 8192);
-  EXPECT_EQ(handle.h->arenaCapacity, 8192);
+  EXPECT_EQ(handle.h->workCapacity, 8192 * kWorkRegions);
+  EXPECT_EQ(handle.h->arenaCapacity, 2 * 8192);
   VTX_parse(handle.h, large.data(), 20000);
-  EXPECT_EQ(handle.h->workCapacity, workSizeFor(20000));
-  EXPECT_EQ(handle.h->arenaCapacity, arenaSizeFor(20000));
+  EXPECT_EQ(handle.h->workCapacity, workSizeFor(20000) * kWorkRegions);
+  EXPECT_EQ(handle.h->arenaCapacity, 2 * arenaSizeFor(20000));
   const char* kept = handle.h->workBuffer;
   ASSERT_EQ(VTX_parse(handle.h, licence.data(), static_cast<int32_t>(licence.size())), VTX_OK);
-  EXPECT_EQ(handle.h->workCapacity, workSizeFor(20000));
+  EXPECT_EQ(handle.h->workCapacity, workSizeFor(20000) * kWorkRegions);
   EXPECT_EQ(handle.h->workBuffer, kept);
   EXPECT_EQ(handle.h->record.arena.storage, handle.h->arenaBuffer);
   EXPECT_EQ(tavrix_tool::answerReport(handle.h, VTX_OK), fresh);

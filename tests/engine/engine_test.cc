@@ -54,26 +54,37 @@ int32_t minusTen(const FieldRecord*, const FormatRow*, char* scratch, int32_t ca
 }
 
 struct EngineFixture : ::testing::Test {
-  char work[256];
+  static constexpr int32_t kRegion = 256;
+  char work[kRegion * kWorkRegions];
   char storage[512];
+  char spareStorage[512];
   FieldRecord record;
-  void SetUp() override { ASSERT_EQ(recordAttachArena(&record, storage, sizeof storage), 0); }
+  FieldRecord spare;
+  void SetUp() override {
+    ASSERT_EQ(recordAttachArena(&record, storage, sizeof storage), 0);
+    ASSERT_EQ(recordAttachArena(&spare, spareStorage, sizeof spareStorage), 0);
+  }
+  EngineRoom room() { return EngineRoom{.work = work, .regionCapacity = kRegion, .record = &record, .spare = &spare}; }
   int32_t run(const FormatTable& table, const std::string& input) {
-    return runParseEngine(table, input.data(), static_cast<int32_t>(input.size()), work, sizeof work, &record,
-                          nullptr);
+    return runParseEngine(table, input.data(), static_cast<int32_t>(input.size()), room(), nullptr);
   }
 };
 
 TEST_F(EngineFixture, ArgumentChecksInOrder) {
   const FormatRow rows[] = {{1, 3, copyDecoder, storeOne, nullptr, nullptr}};
   const FormatTable table{rows, 1, nullptr};
-  EXPECT_EQ(runParseEngine(table, nullptr, 0, nullptr, 0, nullptr, nullptr), VTX_ERR_NO_DATA);
-  EXPECT_EQ(runParseEngine(table, "x", 0, nullptr, 0, nullptr, nullptr), VTX_ERR_NO_LENGTH);
-  EXPECT_EQ(runParseEngine(table, "x", 1, nullptr, 10, &record, nullptr), VTX_ERR_ARGUMENT);
-  EXPECT_EQ(runParseEngine(table, "x", 1, work, 0, &record, nullptr), VTX_ERR_ARGUMENT);
-  EXPECT_EQ(runParseEngine(table, "x", 1, work, 10, nullptr, nullptr), VTX_ERR_ARGUMENT);
+  EngineRoom r = room();
+  EXPECT_EQ(runParseEngine(table, nullptr, 0, r, nullptr), VTX_ERR_NO_DATA);
+  EXPECT_EQ(runParseEngine(table, "x", 0, r, nullptr), VTX_ERR_NO_LENGTH);
+  for (EngineRoom bad : {EngineRoom{.regionCapacity = kRegion, .record = &record, .spare = &spare},
+                         EngineRoom{.work = work, .regionCapacity = 1, .record = &record, .spare = &spare},
+                         EngineRoom{.work = work, .regionCapacity = kRegion, .spare = &spare},
+                         EngineRoom{.work = work, .regionCapacity = kRegion, .record = &record}}) {
+    EXPECT_EQ(runParseEngine(table, "x", 1, bad, nullptr), VTX_ERR_ARGUMENT);
+  }
   FieldRecord bare;
-  EXPECT_EQ(runParseEngine(table, "x", 1, work, 10, &bare, nullptr), VTX_ERR_NO_STORAGE);
+  r.record = &bare;
+  EXPECT_EQ(runParseEngine(table, "x", 1, r, nullptr), VTX_ERR_NO_STORAGE);
 }
 
 TEST_F(EngineFixture, HighestScoreWinsAndTiesGoToTheEarlierRow) {
@@ -113,11 +124,26 @@ TEST_F(EngineFixture, ExpectationAdjustsOnlyRowsThatCarryOne) {
       {1, 3, copyDecoder, storeOne, nullptr, nullptr},
       {0, 9, copyDecoder, storeTwoOther, nullptr, nullptr},
   };
-  // Row 0 drops to -8 and loses even to the one-field row; the next row
-  // with the same decoder must decode afresh after the scratch use.
+  // Row 0 drops to -8 and loses even to the one-field row; what the
+  // scoring writes into its scratch never reaches the next row's text.
   ASSERT_EQ(run(FormatTable{rows, 3, minusTen}, "doc"), 0);
   EXPECT_EQ(record.formatId, 9u);
   EXPECT_EQ(text(recordField(&record, 2)), "DOC");
+}
+
+int32_t eraseText(char* t, int32_t n, FieldRecord* r, const ParserHandle*) {
+  std::memset(t, 'Z', static_cast<size_t>(n));
+  recordSetField(r, 3, Span{t, n}, nullptr, nullptr, 0);
+  return 0;
+}
+
+TEST_F(EngineFixture, ARowThatEditsItsTextLeavesTheNextRowsTextAlone) {
+  FormatRow editing{.documentClass = 1, .formatId = 11, .decoder = copyDecoder};
+  editing.editingParser = eraseText;
+  const FormatRow rows[] = {editing, {1, 12, copyDecoder, storeTwo, nullptr, nullptr}};
+  ASSERT_EQ(run(FormatTable{rows, 2, nullptr}, "doc"), 0);
+  EXPECT_EQ(record.formatId, 12u);
+  EXPECT_EQ(text(recordField(&record, 1)), "DOC");
 }
 
 TEST_F(EngineFixture, UpperCasesForEveryDecoderButVerbatim) {

@@ -231,8 +231,23 @@ int32_t recordFilledCount(const FieldRecord* record) {
   return count;
 }
 
+namespace {
+
+// Without a filter a copy is a plain copy of as much as fits.
+int32_t copyPlain(char* destination, int32_t cap, Span source) {
+  if (cap < 1 || destination == nullptr || spanIsEmpty(source)) return 0;
+  const int32_t n = source.length < cap ? source.length : cap;
+  std::memcpy(destination, source.data, static_cast<size_t>(n));
+  return n;
+}
+
+}  // namespace
+
 int32_t spanCopyFiltered(char* destination, int32_t cap, Span source, const char* replaceSet,
                          const char* squeezeSet, char replacementChar) {
+  const bool noReplace = replaceSet == nullptr || replaceSet[0] == '\0';
+  const bool noSqueeze = squeezeSet == nullptr || squeezeSet[0] == '\0';
+  if (noReplace && noSqueeze) return copyPlain(destination, cap, source);
   return copyFilteredWith(
       destination, cap, source, [replaceSet](char c) { return inCharSet(replaceSet, c); },
       [squeezeSet](char c) { return inCharSet(squeezeSet, c); }, replacementChar);
@@ -240,6 +255,7 @@ int32_t spanCopyFiltered(char* destination, int32_t cap, Span source, const char
 
 int32_t spanCopyFilteredIf(char* destination, int32_t cap, Span source, CharPredicate replacePred,
                            CharPredicate squeezePred, char replacementChar) {
+  if (replacePred == nullptr && squeezePred == nullptr) return copyPlain(destination, cap, source);
   return copyFilteredWith(
       destination, cap, source, [replacePred](char c) { return replacePred != nullptr && replacePred(byteOf(c)); },
       [squeezePred](char c) { return squeezePred != nullptr && squeezePred(byteOf(c)); }, replacementChar);

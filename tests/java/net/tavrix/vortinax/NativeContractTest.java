@@ -81,6 +81,12 @@ class NativeContractTest {
   }
 
   @Test
+  void destroyingZeroDoesNothing() {
+    Vortinax.destroyNativeInstance(0);
+    assertEquals(Vortinax.OK, parse(new ParseResult(), Documents.illinois(), null));
+  }
+
+  @Test
   void aFailedLookupLeavesNoExceptionAndTheHandleUsable() {
     byte[] doc = Documents.illinois();
     assertEquals(Vortinax.ERR_JAVA, parse(null, doc, null), "null result");

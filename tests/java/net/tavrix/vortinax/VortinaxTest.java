@@ -146,11 +146,4 @@ class VortinaxTest {
       pool.shutdown();
     }
   }
-
-  @Test
-  void versionText() {
-    assertEquals("v.1.27.0", Vortinax.version());
-    assertEquals("v." + Vortinax.majorVersion() + "." + Vortinax.minorVersion() + "."
-        + Vortinax.buildVersion(), Vortinax.version());
-  }
 }

@@ -1,6 +1,10 @@
 # Checks the dynamic symbol table of the shared library: every defined
-# symbol is a VTX_ or Java_ entry point, and every VTX_ function that the
-# public header declares is exported.
+# symbol is a VTX_ function or one of the seven Java natives, every VTX_
+# function that the public header declares is exported, and with
+# -DJAVA_NATIVES=ON all seven natives are.
+set(java_natives createNativeInstance destroyNativeInstance nativeParse nativeGetMajorVersion
+    nativeGetMinorVersion nativeGetBuildVersion nativeGetVersion)
+list(TRANSFORM java_natives PREPEND Java_net_tavrix_vortinax_Vortinax_)
 execute_process(COMMAND nm -D --defined-only ${LIBRARY} OUTPUT_VARIABLE symbols RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "nm failed on ${LIBRARY}")
@@ -9,7 +13,8 @@ string(REGEX MATCHALL "[^\n]+" lines "${symbols}")
 set(exported "")
 foreach(line IN LISTS lines)
   string(REGEX REPLACE "^[0-9a-fA-F]* *[A-Za-z] " "" name "${line}")
-  if(name MATCHES "^(VTX_|Java_)")
+  list(FIND java_natives "${name}" native)
+  if(name MATCHES "^VTX_" OR native GREATER -1)
     list(APPEND exported ${name})
   else()
     message(FATAL_ERROR "unexpected exported symbol: ${name}")
@@ -29,4 +34,14 @@ endforeach()
 if(count LESS 6)
   message(FATAL_ERROR "header declarations not found (${count})")
 endif()
-message(STATUS "${count} declared functions exported, nothing else")
+if(JAVA_NATIVES)
+  foreach(fn IN LISTS java_natives)
+    list(FIND exported ${fn} found)
+    if(found EQUAL -1)
+      message(FATAL_ERROR "Java native not exported: ${fn}")
+    endif()
+  endforeach()
+  message(STATUS "${count} declared functions and the 7 Java natives exported, nothing else")
+else()
+  message(STATUS "${count} declared functions exported, nothing else")
+endif()

@@ -35,3 +35,8 @@ file(RELATIVE_PATH TAVRIX_PC_TO_PREFIX "/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/")
 configure_file(${PROJECT_SOURCE_DIR}/cmake/tavrix_parser.pc.in ${PROJECT_BINARY_DIR}/tavrix_parser.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/tavrix_parser.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig
   COMPONENT development)
+
+# The Java classes beside the native library.
+if(TAVRIX_JAVA)
+  install_jar(tavrix_parser_jar DESTINATION ${CMAKE_INSTALL_DATADIR}/java COMPONENT runtime)
+endif()

@@ -9,8 +9,11 @@
 // samples) lasts at least --batch seconds. Our two modes run in the timing
 // child, asked for one batch at a time over its standard input, in the same
 // rotation as the JavaScript parsers, so machine load falls on all alike.
-// A sample's time is the median over rounds of its time per parse; a
-// parser's figure is the median over its samples.
+// Each batch is timed in CPU time of the timing process (Node's, or the
+// child's) and in wall time; the machine is shared, and CPU time is what
+// other processes' load disturbs least. A sample's time is the median over
+// rounds of its time per parse; a parser's figure is the median over its
+// samples.
 //
 // Usage: node compare.mjs --timer PATH --samples PATH --modules DIR
 //          [--rounds N] [--batch SECONDS] [--warmup SECONDS] [--kinds LIST]
@@ -104,7 +107,8 @@ class Timer {
     this.child.stdin.write(`batch ${mode} ${indices.map((s, i) => `${s}:${counts[i]}`).join(' ')}\n`);
     const reply = await this.nextLine();
     if (!reply.startsWith('ok ')) throw new Error(`timing child: ${reply}`);
-    return reply.slice(3).split(' ').map(Number);
+    const pairs = reply.slice(3).split(' ').map((p) => p.split('/').map(Number));
+    return { wall: pairs.map((p) => p[0]), cpu: pairs.map((p) => p[1]) };
   }
   async stop() {
     this.child.stdin.end('quit\n');
@@ -115,16 +119,22 @@ class Timer {
 // Results land here so that no timed call is dead code.
 let sink;
 
+// Wall and CPU nanoseconds of each sample's run of parses. CPU time is the
+// whole process's (the main thread and V8's garbage collection helpers).
 function timeJs(parse, texts, counts) {
-  const out = new Array(texts.length);
+  const wall = new Array(texts.length);
+  const cpu = new Array(texts.length);
   for (let s = 0; s < texts.length; ++s) {
     const text = texts[s];
     const n = counts[s];
+    const cpuStart = process.cpuUsage();
     const start = process.hrtime.bigint();
     for (let k = 0; k < n; ++k) sink = parse(text);
-    out[s] = Number(process.hrtime.bigint() - start);
+    wall[s] = Number(process.hrtime.bigint() - start);
+    const used = process.cpuUsage(cpuStart);
+    cpu[s] = (used.user + used.system) * 1000;
   }
-  return out;
+  return { wall, cpu };
 }
 
 // Counts that make one pass over the samples last `batchNs` with a margin,
@@ -138,22 +148,21 @@ const countsFor = (ns, counts, batchNs) =>
 async function calibrate(contestant, warmupNs, batchNs) {
   let counts = new Array(contestant.indices.length).fill(1);
   for (;;) {
-    const total = sum(await contestant.measure(counts));
+    const total = sum((await contestant.measure(counts)).wall);
     if (total >= warmupNs) break;
     counts = counts.map((n) => n * (total < warmupNs / 16 ? 8 : 2));
   }
-  counts = countsFor(await contestant.measure(counts), counts, batchNs);
-  contestant.counts = countsFor(await contestant.measure(counts), counts, batchNs);
+  counts = countsFor((await contestant.measure(counts)).wall, counts, batchNs);
+  contestant.counts = countsFor((await contestant.measure(counts)).wall, counts, batchNs);
 }
 
 // One recorded batch: a batch that came in under the batch time (a parser
 // that got faster since its warm-up) is run again with larger counts.
 async function recordedBatch(contestant, batchNs) {
   for (;;) {
-    const ns = await contestant.measure(contestant.counts);
-    const total = sum(ns);
-    if (total >= batchNs) return ns;
-    contestant.counts = countsFor(ns, contestant.counts, batchNs);
+    const times = await contestant.measure(contestant.counts);
+    if (sum(times.wall) >= batchNs) return times;
+    contestant.counts = countsFor(times.wall, contestant.counts, batchNs);
   }
 }
 
@@ -217,16 +226,18 @@ async function main() {
   const everyone = kinds.flatMap((k) => k.contestants).filter((c) => c.indices.length > 0);
   for (const c of everyone) {
     await calibrate(c, warmupNs, batchNs);
-    c.rounds = c.indices.map(() => []);
+    c.cpu = c.indices.map(() => []);
+    c.wall = c.indices.map(() => []);
     c.shortestBatch = Infinity;
   }
   // Rounds: every contestant once per round, the order rotated each round.
   for (let r = 0; r < options.rounds; ++r) {
     for (let k = 0; k < everyone.length; ++k) {
       const c = everyone[(r + k) % everyone.length];
-      const ns = await recordedBatch(c, batchNs);
-      ns.forEach((t, s) => c.rounds[s].push(t / c.counts[s]));
-      c.shortestBatch = Math.min(c.shortestBatch, sum(ns));
+      const times = await recordedBatch(c, batchNs);
+      times.cpu.forEach((t, s) => c.cpu[s].push(t / c.counts[s]));
+      times.wall.forEach((t, s) => c.wall[s].push(t / c.counts[s]));
+      c.shortestBatch = Math.min(c.shortestBatch, sum(times.wall));
     }
     process.stderr.write(`round ${r + 1}/${options.rounds} done\n`);
   }
@@ -237,32 +248,34 @@ async function main() {
     write('');
     write(`## ${kind}: ${all.length} samples (ours recognises ${recognised} of them today)`);
     write('');
-    write('| parser | samples timed | median µs per text | per-round medians, µs | shortest batch, s |');
-    write('|---|---|---|---|---|');
+    write('| parser | samples timed | median µs per text (CPU) | per-round medians (CPU) | median µs per text (wall) | shortest batch, s |');
+    write('|---|---|---|---|---|---|');
     for (const c of contestants) {
       if (c.indices.length === 0) {
-        write(`| ${c.label} | 0 of ${all.length} | – | – | – |`);
+        write(`| ${c.label} | 0 of ${all.length} | – | – | – | – |`);
         continue;
       }
-      c.perSample = c.rounds.map(median);
+      c.perSample = c.cpu.map(median);
       c.median = median(c.perSample);
-      const perRound = c.rounds[0].map((_, r) => median(c.rounds.map((x) => x[r])));
+      c.wallMedian = median(c.wall.map(median));
+      const perRound = c.cpu[0].map((_, r) => median(c.cpu.map((x) => x[r])));
       write(`| ${c.label} | ${c.indices.length} of ${all.length} | ${us(c.median)} | ` +
-            `${us(Math.min(...perRound))}–${us(Math.max(...perRound))} | ${(c.shortestBatch / 1e9).toFixed(2)} |`);
+            `${us(Math.min(...perRound))}–${us(Math.max(...perRound))} | ${us(c.wallMedian)} | ` +
+            `${(c.shortestBatch / 1e9).toFixed(2)} |`);
     }
     const js = contestants.filter((c) => c.js && c.indices.length > 0);
     if (js.length === 0) continue;
     const fastest = js.reduce((a, b) => (b.median < a.median ? b : a));
     write('');
-    write(`Fastest JavaScript parser: ${fastest.label}, ${us(fastest.median)} µs per text. ` +
+    write(`Fastest JavaScript parser: ${fastest.label}, ${us(fastest.median)} µs per text (CPU). ` +
           'Speed-up = its median ÷ ours (above 1: ours is faster).');
     write('');
-    write(`| ours | speed-up, every sample of the kind | speed-up, on the ${fastest.indices.length} samples it accepts |`);
-    write('|---|---|---|');
+    write(`| ours | speed-up (CPU) | speed-up (CPU) on the ${fastest.indices.length} samples it accepts | speed-up (wall) |`);
+    write('|---|---|---|---|');
     for (const c of contestants.filter((x) => !x.js)) {
       const onItsSamples = median(fastest.indices.map((i) => c.perSample[c.indices.indexOf(i)]));
       write(`| ${c.label.replace('ours: ', '')} | ${(fastest.median / c.median).toFixed(2)}× | ` +
-            `${(fastest.median / onItsSamples).toFixed(2)}× |`);
+            `${(fastest.median / onItsSamples).toFixed(2)}× | ${(fastest.wallMedian / c.wallMedian).toFixed(2)}× |`);
     }
   }
   if (sink === Symbol.for('never')) write('');

@@ -12,7 +12,9 @@
 namespace tavrix {
 
 // A family's block holds each of its format ids firstId..lastId exactly
-// once, all of its own document class, each with a decoder and one parser.
+// once, all of its own document class. (That every row has a decoder and
+// exactly one parser is checked by the tests: a sanitizer build cannot
+// compare function pointers at compile time.)
 template <size_t N>
 constexpr bool familyComplete(const std::array<FormatRow, N>& rows, uint32_t documentClass, uint32_t firstId,
                               uint32_t lastId) {
@@ -23,8 +25,7 @@ constexpr bool familyComplete(const std::array<FormatRow, N>& rows, uint32_t doc
     if (found != 1) return false;
   }
   for (const FormatRow& row : rows) {
-    if (row.documentClass != documentClass || row.decoder == nullptr) return false;
-    if ((row.parser == nullptr) == (row.editingParser == nullptr)) return false;
+    if (row.documentClass != documentClass) return false;
   }
   return true;
 }

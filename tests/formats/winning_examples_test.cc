@@ -64,6 +64,9 @@ TEST(WinningExamples, EveryRowHasExactlyOneExample) {
   for (const WinningExample& e : allExamples()) ++count[e.formatId];
   const FormatTable table = formatRegistry();
   for (int32_t i = 0; i < table.count; ++i) {
+    const FormatRow& row = table.rows[i];
+    EXPECT_NE(row.decoder, nullptr) << "format " << row.formatId;
+    EXPECT_NE(row.parser == nullptr, row.editingParser == nullptr) << "format " << row.formatId << ": one parser";
     EXPECT_LE(count[table.rows[i].formatId], 1) << "format " << table.rows[i].formatId;
     count.erase(table.rows[i].formatId);
   }

@@ -27,5 +27,7 @@ struct WinningExample {
 };
 
 std::vector<WinningExample> aamvaWinningExamples();
+std::vector<WinningExample> nationalWinningExamples();
+std::vector<WinningExample> zoneWinningExamples();
 
 }  // namespace tavrix::test

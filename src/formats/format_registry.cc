@@ -2,6 +2,7 @@
 
 #include "engine/issuer_consistency.h"
 #include "formats/aamva/aamva_rows.h"
+#include "formats/cac/cac_rows.h"
 #include "formats/family_rows.h"
 
 namespace tavrix {
@@ -11,10 +12,11 @@ namespace {
 // row, so the order decides between look-alike formats. The stripe rows
 // (format ids 0 to 16) will stand before the AAMVA rows, the other
 // document classes after them.
-constexpr auto kRegistry = joinRows(kAamvaRows, std::array<FormatRow, 0>{});
+constexpr auto kRegistry = joinRows(kAamvaRows, kCacRows);
 
 static_assert(familyComplete(kAamvaRows, kAamvaBarcode, 17, 47), "the AAMVA block holds formats 17 to 47");
-static_assert(kRegistry.size() == 31, "the registry's rows");
+static_assert(familyComplete(kCacRows, kCommonAccessCard, 51, 55), "the card block holds formats 51 to 55");
+static_assert(kRegistry.size() == 36, "the registry's rows");
 static_assert(formatIdsUnique(kRegistry), "every format id once");
 
 }  // namespace

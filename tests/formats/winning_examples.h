@@ -27,5 +27,6 @@ struct WinningExample {
 };
 
 std::vector<WinningExample> aamvaWinningExamples();
+std::vector<WinningExample> cacWinningExamples();
 
 }  // namespace tavrix::test

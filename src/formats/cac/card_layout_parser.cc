@@ -65,7 +65,10 @@ int32_t cardParseWholeText(CardLayoutParser* parser, Span text) {
 }
 
 int32_t cardWalkLayout(CardLayoutParser* parser, Span body, const LayoutItem* layout, uint32_t count) {
-  if (parser == nullptr || layout == nullptr || count < 1 || body.length < 0) return cac_rc::kArgument;
+  if (parser == nullptr || parser->record == nullptr || parser->storeItem == nullptr || layout == nullptr ||
+      count < 1 || body.length < 0) {
+    return cac_rc::kArgument;
+  }
   if (spanIsEmpty(body)) return 0;
   int32_t position = 0;
   for (uint32_t i = 0; i < count; ++i) {

@@ -74,11 +74,14 @@ TEST(CardLayoutParser, WalkStopsAtItemBoundariesAndReadsAShortLastItem) {
 }
 
 TEST(CardLayoutParser, UnusableWalkArguments) {
-  CardLayoutParser parser;
+  const Walk usable("AB");
+  CardLayoutParser parser = usable.parser;
   const char text[] = "ABC";
   EXPECT_EQ(cardWalkLayout(&parser, Span{text, 3}, nullptr, 3), cac_rc::kArgument);
   EXPECT_EQ(cardWalkLayout(&parser, Span{text, 3}, kThreeItems.data(), 0), cac_rc::kArgument);
   EXPECT_EQ(cardWalkLayout(&parser, Span{text, -1}, kThreeItems.data(), 3), cac_rc::kArgument);
+  parser.storeItem = nullptr;
+  EXPECT_EQ(cardWalkLayout(&parser, Span{text, 3}, kThreeItems.data(), 3), cac_rc::kArgument);
   EXPECT_EQ(cardRun(&parser, nullptr, 3), cac_rc::kArgument);
   EXPECT_EQ(cardRun(&parser, text, -1), cac_rc::kArgument);
 }

@@ -23,11 +23,6 @@ struct CacVariant {
   char selector = '\0';              // the layout selector the format demands; NUL for any
 };
 
-template <size_t N>
-constexpr const LayoutItem* itemsOf(const std::array<LayoutItem, N>& layout) {
-  return layout.data();
-}
-
 using namespace card_layouts;
 
 constexpr const char* kVersion3 = "Common Access Card v3";
@@ -36,11 +31,11 @@ constexpr size_t kCivilianCardLength = sizeof kCivilianCard - 1;
 
 // One row per format id, in id order.
 constexpr CacVariant kVariants[] = {
-    {.formatId = 51, .version = "1", .layout = itemsOf(kBase32Layout), .itemCount = kBase32Layout.size(), .checkHeader = cardCheckFirstCharacter, .parseBody = cardParseWholeText, .storeItem = cardStoreBase32Item, .formatName = "Common Access Card 1"},
-    {.formatId = 52, .version = "N", .layout = itemsOf(kBase32Layout), .itemCount = kBase32Layout.size(), .checkHeader = cardCheckFirstCharacter, .parseBody = cardParseWholeText, .storeItem = cardStoreBase32Item, .formatName = "Common Access Card N"},
-    {.formatId = 53, .version = "3", .layout = itemsOf(kIdusLayout1), .itemCount = kIdusLayout1.size(), .formatName = kVersion3, .selector = '0'},
-    {.formatId = 54, .version = "3", .layout = itemsOf(kIdusLayout2), .itemCount = kIdusLayout2.size(), .formatName = kVersion3, .selector = '1'},
-    {.formatId = 55, .version = "3", .layout = itemsOf(kIdcvLayout), .itemCount = kIdcvLayout.size(), .checkHeader = cardCheckIdcvHeader},
+    {.formatId = 51, .version = "1", .layout = kBase32Layout.data(), .itemCount = kBase32Layout.size(), .checkHeader = cardCheckFirstCharacter, .parseBody = cardParseWholeText, .storeItem = cardStoreBase32Item, .formatName = "Common Access Card 1"},
+    {.formatId = 52, .version = "N", .layout = kBase32Layout.data(), .itemCount = kBase32Layout.size(), .checkHeader = cardCheckFirstCharacter, .parseBody = cardParseWholeText, .storeItem = cardStoreBase32Item, .formatName = "Common Access Card N"},
+    {.formatId = 53, .version = "3", .layout = kIdusLayout1.data(), .itemCount = kIdusLayout1.size(), .formatName = kVersion3, .selector = '0'},
+    {.formatId = 54, .version = "3", .layout = kIdusLayout2.data(), .itemCount = kIdusLayout2.size(), .formatName = kVersion3, .selector = '1'},
+    {.formatId = 55, .version = "3", .layout = kIdcvLayout.data(), .itemCount = kIdcvLayout.size(), .checkHeader = cardCheckIdcvHeader},
 };
 static_assert(std::size(kVariants) == kCacLastFormat - kCacFirstFormat + 1, "one variant per card format id");
 

@@ -2,6 +2,7 @@
 
 #include "engine/issuer_consistency.h"
 #include "formats/aamva/aamva_rows.h"
+#include "formats/cac/cac_rows.h"
 #include "formats/family_rows.h"
 #include "formats/mrz/mrz_rows.h"
 #include "formats/national/national_rows.h"
@@ -13,12 +14,13 @@ namespace {
 // row, so the order decides between look-alike formats. The stripe rows
 // (format ids 0 to 16) will stand before the AAMVA rows, the other
 // document classes after them.
-constexpr auto kRegistry = joinRows(kAamvaRows, kNationalRows, kZoneRows);
+constexpr auto kRegistry = joinRows(kAamvaRows, kCacRows, kNationalRows, kZoneRows);
 
 static_assert(familyComplete(kAamvaRows, kAamvaBarcode, 17, 47), "the AAMVA block holds formats 17 to 47");
+static_assert(familyComplete(kCacRows, kCommonAccessCard, 51, 55), "the card block holds formats 51 to 55");
 static_assert(familyComplete(kNationalRows, kNationalBarcode, 56, 63), "the national block holds formats 56 to 63");
 static_assert(familyComplete(kZoneRows, kMachineReadableZone, 64, 67), "the zone block holds formats 64 to 67");
-static_assert(kRegistry.size() == 43, "the registry's rows");
+static_assert(kRegistry.size() == 48, "the registry's rows");
 static_assert(formatIdsUnique(kRegistry), "every format id once");
 
 }  // namespace

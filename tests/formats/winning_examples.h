@@ -27,6 +27,7 @@ struct WinningExample {
 };
 
 std::vector<WinningExample> aamvaWinningExamples();
+std::vector<WinningExample> cacWinningExamples();
 std::vector<WinningExample> nationalWinningExamples();
 std::vector<WinningExample> zoneWinningExamples();
 

@@ -75,16 +75,6 @@ int32_t entryWithOffsetDelta(AamvaReader* reader, Span input, Span directory, Su
   return 0;
 }
 
-int32_t entryAtFixedStart(AamvaReader* reader, Span input, Span directory, SubfileEntry* entry, int32_t start) {
-  const int32_t rc = aamvaEntryTypeOnly(reader, input, directory, entry);
-  if (rc != 0) return rc;
-  // A text too short for the fixed start has no subfile.
-  if (input.length < start) return aamva_rc::kBounds;
-  entry->offset = start;
-  entry->length = input.length - start;
-  return 0;
-}
-
 void storeRotated(AamvaReader* reader, int32_t fieldId, Span value) {
   char digits[31];
   int32_t n = 0;
@@ -223,20 +213,23 @@ int32_t aamvaEntryTypeOnly(AamvaReader* reader, Span, Span directory, SubfileEnt
   return 0;
 }
 
-int32_t aamvaEntryFixedStart27(AamvaReader* reader, Span input, Span directory, SubfileEntry* entry) {
-  return entryAtFixedStart(reader, input, directory, entry, 27);
+int32_t aamvaEntryFixedStart(AamvaReader* reader, Span input, Span directory, SubfileEntry* entry) {
+  const int32_t rc = aamvaEntryTypeOnly(reader, input, directory, entry);
+  if (rc != 0) return rc;
+  const int32_t start = reader->subfileStart;
+  // A text too short for the fixed start has no subfile.
+  if (start < 0 || input.length < start) return aamva_rc::kBounds;
+  entry->offset = start;
+  entry->length = input.length - start;
+  return 0;
 }
 
-int32_t aamvaEntryFixedStart32(AamvaReader* reader, Span input, Span directory, SubfileEntry* entry) {
-  return entryAtFixedStart(reader, input, directory, entry, 32);
-}
-
-int32_t aamvaEntryPatternStart26(AamvaReader* reader, Span input, Span directory, SubfileEntry* entry) {
+int32_t aamvaEntryPatternStart(AamvaReader* reader, Span input, Span directory, SubfileEntry* entry) {
   const int32_t rc = aamvaEntryTypeOnly(reader, input, directory, entry);
   if (rc != 0) return rc;
   int32_t start = aamvaFindSubfileByPattern(input);
-  if (start < 0) start = 26;
-  if (input.length < start) return aamva_rc::kBounds;
+  if (start < 0) start = reader->subfileStart;
+  if (start < 0 || input.length < start) return aamva_rc::kBounds;
   entry->offset = start;
   entry->length = input.length - start;
   return 0;
@@ -291,8 +284,9 @@ int32_t aamvaEntrySl(AamvaReader* reader, Span input, Span directory, SubfileEnt
 
 // ---- subfile location ----
 
-int32_t aamvaLocateFixedStart41(AamvaReader*, Span input, const SubfileEntry*, Span* data) {
-  Span located = input.length > 41 ? Span{input.data + 41, input.length - 41} : Span{input.data, 0};
+int32_t aamvaLocateFixedStart(AamvaReader* reader, Span input, const SubfileEntry*, Span* data) {
+  const int32_t start = reader->subfileStart;
+  Span located = start >= 0 && input.length > start ? Span{input.data + start, input.length - start} : Span{input.data, 0};
   located = aamvaDropSubfileType(located);
   if (!spanIsEmpty(located) && located.data[0] == 'L') spanAdvance(&located, 1);
   *data = located;

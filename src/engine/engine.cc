@@ -2,15 +2,14 @@
 
 #include <cstring>
 
+#include "engine/ascii_classes.h"
 #include "fields/field_ids.h"
 
 namespace tavrix {
 namespace {
 
 void upperCaseInPlace(char* text, int32_t length) {
-  for (int32_t i = 0; i < length; ++i) {
-    if (text[i] >= 'a' && text[i] <= 'z') text[i] = static_cast<char>(text[i] - 'a' + 'A');
-  }
+  for (int32_t i = 0; i < length; ++i) text[i] = asciiUpper(text[i]);
 }
 
 // Decodes the input for one row into the work buffer. Only the verbatim

@@ -3,25 +3,22 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "engine/ascii_classes.h"
 #include "engine/text_span.h"
 #include "fields/field_ids.h"
 #include "formats/aamva/element_lookup.h"
 #include "formats/aamva/element_maps.h"
+#include "tables/char_classes.h"
 
 namespace tavrix {
 namespace {
-
-inline bool isDigit(char c) { return c >= '0' && c <= '9'; }
-inline bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-inline bool isWhite(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 bool startsWith(Span s, const char* prefix, int32_t n) {
   return s.data != nullptr && s.length >= n && std::memcmp(s.data, prefix, static_cast<size_t>(n)) == 0;
 }
 bool isSubfileType(const char* p) { return (p[0] == 'D' && p[1] == 'L') || (p[0] == 'I' && p[1] == 'D'); }
-
-// Value trim of the element store: white space and NUL.
-int isValuePadding(int c) { return c == 0 || c == ' ' || (c >= '\t' && c <= '\r'); }
+bool isDigitAt(const char* p) { return isAsciiDigit(byteOf(*p)) != 0; }
+bool isLetterAt(const char* p) { return isAsciiAlpha(byteOf(*p)) != 0; }
 
 // The number in a header item: -1 short, `badCode` for a character that
 // is not a digit, white space, "+" or "-".
@@ -77,8 +74,7 @@ void forEachElementPair(Span data, CharSet separators, const CodePair* map, int3
 
 bool aamvaNumericText(Span text) {
   for (int32_t i = 0; i < text.length; ++i) {
-    const char c = text.data[i];
-    if (!isDigit(c) && !isWhite(c) && c != '+' && c != '-') return false;
+    if (isSignDigitOrSpace(byteOf(text.data[i])) == 0) return false;
   }
   return true;
 }
@@ -199,10 +195,10 @@ int32_t aamvaStoreIinAnsiScan(AamvaReader* reader, Span input) {
     const int32_t at = spanFind(rest, kAnsi);
     if (at < 0) return 0;
     spanAdvance(&rest, at + 4);
-    while (!spanIsEmpty(rest) && isWhite(rest.data[0])) spanAdvance(&rest, 1);
+    spanTrimLeftIf(&rest, isAsciiSpace);
     if (rest.length < 6) return 0;
     bool digits = true;
-    for (int32_t i = 0; i < 6; ++i) digits = digits && isDigit(rest.data[i]);
+    for (int32_t i = 0; i < 6; ++i) digits = digits && isDigitAt(rest.data + i);
     if (digits) {
       recordSetSpan(reader->record, field::issuerIdNumber, Span{rest.data, 6});
       return 0;
@@ -273,8 +269,8 @@ void aamvaSetSubfileType(AamvaReader* reader, Span directory, SubfileEntry* entr
 int32_t aamvaFindSubfileByPattern(Span input) {
   for (int32_t i = 0; i + 13 <= input.length; ++i) {
     const char* p = input.data + i;
-    bool match = isSubfileType(p + 8) && isLetter(p[10]) && isLetter(p[11]) && isLetter(p[12]);
-    for (int32_t k = 0; match && k < 8; ++k) match = isDigit(p[k]);
+    bool match = isSubfileType(p + 8) && isLetterAt(p + 10) && isLetterAt(p + 11) && isLetterAt(p + 12);
+    for (int32_t k = 0; match && k < 8; ++k) match = isDigitAt(p + k);
     if (match) return i + 10;
   }
   return -1;
@@ -300,8 +296,8 @@ int32_t aamvaParseDirectoryEntry(AamvaReader* reader, Span input, Span directory
     // the "L" of "DL"; both are moved to the "D". At the very end of the
     // input there is nothing to realign.
     if (off < input.length) {
-      if (isDigit(input.data[off])) ++off;
-      if (off > 1 && !isDigit(input.data[off - 1]) && isDigit(input.data[off - 2])) --off;
+      if (isDigitAt(input.data + off)) ++off;
+      if (off > 1 && !isDigitAt(input.data + off - 1) && isDigitAt(input.data + off - 2)) --off;
     }
     start = off;
   }
@@ -363,7 +359,7 @@ int32_t aamvaFillEmptyWalk(AamvaReader* reader, Span data, CharSet separators, c
 }
 
 int32_t aamvaStoreElement(AamvaReader* reader, int32_t fieldId, Span value) {
-  spanTrimIf(&value, isValuePadding);
+  spanTrimIf(&value, isBlankOrNul);
   // An element with nothing after its id clears what an earlier one stored.
   recordSetFieldIf(reader->record, fieldId, value, nullptr, nullptr, '\0');
   return 0;

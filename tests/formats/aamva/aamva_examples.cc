@@ -252,12 +252,15 @@ std::vector<WinningExample> aamvaWinningExamples() {
                   {birthDateAlt, "01151980"},
                   {formatName, "AAMVA DL/ID 2014"}}},
       // Ontario: every header separator a line feed, the issuer number after
-      // "ANSI", upper-cased by the normalising decoder.
+      // "ANSI". The normalising decoder drops the scanner's leading STX,
+      // upper-cases and keeps every printable character.
       {.formatId = 45,
-       .text = "@\n\n\nANSI 636012080002DL00410200ZO02410020DLDAQM0000\nDCSDoe\nDACJane\nDBB19810708\r",
+       .text = "\x02@\n\n\nANSI 636012080002DL00410200ZO02410020DLDAQM0000\nDCSDoe\nDACJane\nDAG12 ELM ST|APT 3\n"
+               "DBB19810708\r",
        .fields = {{issuerIdNumber, "636012"},
                   {lastName, "DOE"},
                   {firstName, "JANE"},
+                  {addressStreet1, "12 ELM ST|APT 3"},
                   {birthDateAlt, "19810708"},
                   {formatName, "AAMVA DL/ID 2014"}}},
       // An entry count that is not a number, and a terminator above "?" that

@@ -103,9 +103,9 @@ TEST(Determinism, EveryHandleGivesTheSameAnswers) {
   } const cases[] = {
       {"long last name stored twice", newYorkWithLongLastName(), "M", nullptr, "NONE"},
       {"10,000 repeated licence numbers", repeatedLicenceNumbers(), "-", "-", "123456789"},
-      // Every handle repairs the header; the indented element lines then
-      // hide all but the first element (as in the text without padding).
-      {"repaired header at the minimum buffer", indentedPadded(), "-", "-", "D12345678"},
+      // Every handle repairs the header and reads the indented element
+      // lines (as in the text without padding).
+      {"repaired header at the minimum buffer", indentedPadded(), "JACKSON", "PUBLIC", "D12345678"},
       {"the plain licence", kNewYork, "M", "MICHAEL", "NONE"},
   };
   for (const Case& c : cases) {

@@ -63,7 +63,9 @@ void forEachElementPair(Span data, CharSet separators, const CodePair* map, int3
   const ElementLookup lookup(map, mapLength);
   Span rest = data;
   while (!spanIsEmpty(rest)) {
-    const Span token = nextToken(&rest, isSeparator);
+    Span token = nextToken(&rest, isSeparator);
+    // An indented element line ("  DCSSMITH"): the id follows the blanks.
+    spanTrimLeftSet(&token, " \t");
     if (token.length <= 2) continue;
     const Span value{token.data + 3, token.length - 3};
     forEachPair(lookup, tokenCode(token), map, mapLength, [&](int32_t index) { visit(index, value); });
@@ -368,28 +370,33 @@ int32_t aamvaStoreElement(AamvaReader* reader, int32_t fieldId, Span value) {
 int32_t aamvaParseSubfileWithMap(AamvaReader* reader, Span data) {
   char chars[2];
   int32_t count = 0;
+  // A space is never a separator: values hold spaces ("1121 W YUKON CT"),
+  // and a header with blanks where its separators belong would cut them.
+  auto add = [&](char c) {
+    if (c != ' ') chars[count++] = c;
+  };
   const char terminator = reader->segmentTerminator;
   switch (reader->separatorForm) {
     case SeparatorForm::both:
-      chars[count++] = reader->elementSeparator;
-      chars[count++] = terminator;
+      add(reader->elementSeparator);
+      add(terminator);
       break;
     case SeparatorForm::bothNoDash:
-      chars[count++] = reader->elementSeparator;
-      if (terminator != '-') chars[count++] = terminator;
+      add(reader->elementSeparator);
+      if (terminator != '-') add(terminator);
       break;
     case SeparatorForm::elementOnly:
-      chars[count++] = reader->elementSeparator;
+      add(reader->elementSeparator);
       break;
     case SeparatorForm::lineBreaks:
-      chars[count++] = '\r';
-      chars[count++] = '\n';
+      add('\r');
+      add('\n');
       break;
     case SeparatorForm::bothHighTerminatorAsLf:
       // Compared as a signed character: bytes from 0x80 up stay.
       if (static_cast<signed char>(terminator) > '?') reader->segmentTerminator = '\n';
-      chars[count++] = reader->elementSeparator;
-      chars[count++] = reader->segmentTerminator;
+      add(reader->elementSeparator);
+      add(reader->segmentTerminator);
       break;
   }
   if (reader->walkElements == nullptr) return 0;

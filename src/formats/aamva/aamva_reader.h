@@ -67,7 +67,8 @@ struct SubfileEntry {
   int32_t length = 0;
 };
 
-// How parseSubfile builds the separator set from the header characters.
+// How parseSubfile builds the separator set from the header characters; a
+// space among them is left out.
 enum class SeparatorForm : uint8_t {
   both,                      // element separator and segment terminator
   bothNoDash,                // the same, but a "-" terminator is left out (dates hold dashes)

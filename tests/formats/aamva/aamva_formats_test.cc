@@ -41,12 +41,24 @@ TEST(AamvaFormats, ScannerHabitsAreRepairedBeforeTheHeader) {
   for (char c : clean) lower += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
   std::string spaced = clean;
   spaced.replace(0, 4, "@\n \n");
-  for (const std::string& text : {crlf, wedge, lower, spaced}) {
+  // Only the LF after "@" left of the separators.
+  std::string lineFeedOnly = clean;
+  lineFeedOnly.replace(0, 4, "@\n");
+  // Blanks where the record separator and segment terminator belong: a
+  // space never separates, so values keep theirs.
+  std::string blanks = clean;
+  blanks.replace(0, 4, "@\n  ");
+  // Element lines indented by blanks.
+  std::string indented = clean.substr(0, 4);
+  for (char c : clean.substr(4)) indented += c == '\n' ? std::string("\n \t ") : std::string(1, c);
+  for (const std::string& text : {crlf, wedge, lower, spaced, lineFeedOnly, blanks, indented}) {
     Parsed p(text);
     ASSERT_EQ(p.code, 0);
     EXPECT_EQ(p.formatId(), 42u);
     EXPECT_EQ(p.get(VTX_getFirstName), "JOHN");
+    EXPECT_EQ(p.get(VTX_getMiddleName), "Q");
     EXPECT_EQ(p.get(VTX_getLicenseNumber), "D123456789");
+    EXPECT_EQ(p.get(VTX_getAddress1), "1 MAIN ST");
     EXPECT_EQ(p.get(VTX_getAamvaVersion), "08");  // the version step reads the decoded, upper-cased text
   }
 }

@@ -2,7 +2,10 @@
 // answers with the values other parsers' test suites expect, per kind of
 // document. It only prints; the figures are information, not a test.
 //
-//   tavrix_accuracy [--differences] [SAMPLE_FILE]
+//   tavrix_accuracy [--differences] [--kind KIND] [SAMPLE_FILE]
+//
+// --differences lists every compared field that does not agree; --kind
+// reports one kind of document only.
 //
 // Each `expected` key is the JSON name of one of our getters (the getter
 // table), so a kind or a getter added later is reported without a change
@@ -97,10 +100,13 @@ struct Tally {
 
 int main(int argc, char** argv) {
   bool differences = false;
+  std::string onlyKind;
   std::string path = std::string(TAVRIX_SOURCE_DIR) + "/tests/data/real-world.jsonl";
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--differences") == 0) {
       differences = true;
+    } else if (std::strcmp(argv[i], "--kind") == 0 && i + 1 < argc) {
+      onlyKind = argv[++i];
     } else {
       path = argv[i];
     }
@@ -115,6 +121,7 @@ int main(int argc, char** argv) {
   std::map<std::string, Tally> kinds;
   std::map<std::string, int> unknownKeys;
   for (const tavrix_tool::Sample& sample : samples) {
+    if (!onlyKind.empty() && sample.kind != onlyKind) continue;
     Tally& tally = kinds[sample.kind];
     ++tally.samples;
     void* handle = VTX_create();

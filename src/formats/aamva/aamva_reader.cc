@@ -8,6 +8,7 @@
 #include "fields/field_ids.h"
 #include "formats/aamva/element_lookup.h"
 #include "formats/aamva/element_maps.h"
+#include "formats/aamva/run_together.h"
 #include "tables/char_classes.h"
 
 namespace tavrix {
@@ -55,21 +56,52 @@ void forEachPair(const ElementLookup& lookup, uint32_t code, const CodePair* map
   for (int32_t index = 0; codePairLookup(code, map, mapLength, &index) >= 0; ++index) visit(index);
 }
 
+// Elements run together when the data holds none of the separators and
+// none of the characters at the header's separator places (positions 1 to 3
+// in every layout) other than letters, digits and blanks: a text whose
+// elements are separated by characters the variant does not expect ("*"
+// under a variant that expects line feeds) is not one.
+bool runsTogether(const AamvaReader* reader, Span data, const SeparatorTable& isSeparator) {
+  if (spanIsEmpty(data)) return false;
+  for (int32_t i = 0; i < data.length; ++i) {
+    if (isSeparator(data.data[i])) return false;
+  }
+  const Span input = reader->input;
+  for (int32_t i = 1; i <= 3 && i < input.length; ++i) {
+    const char c = input.data[i];
+    if (c == ' ' || isAsciiAlnum(byteOf(c)) != 0) continue;
+    if (std::memchr(data.data, c, static_cast<size_t>(data.length)) != nullptr) return false;
+  }
+  return true;
+}
+
 // The element walk both walks share: every token of more than 2 characters,
 // and for each map pair of its 3-character id, visit(pair index, value).
+// Data without a single separator is first split where its elements run
+// together (see run_together.h); without a plausible boundary it stays one
+// token.
 template <typename Visit>
-void forEachElementPair(Span data, CharSet separators, const CodePair* map, int32_t mapLength, Visit visit) {
+void forEachElementPair(const AamvaReader* reader, Span data, CharSet separators, const CodePair* map,
+                        int32_t mapLength, Visit visit) {
   const SeparatorTable isSeparator(separators);
   const ElementLookup lookup(map, mapLength);
-  Span rest = data;
-  while (!spanIsEmpty(rest)) {
-    Span token = nextToken(&rest, isSeparator);
+  auto visitElement = [&](Span element) {
     // An indented element line ("  DCSSMITH"): the id follows the blanks.
-    spanTrimLeftSet(&token, " \t");
-    if (token.length <= 2) continue;
-    const Span value{token.data + 3, token.length - 3};
-    forEachPair(lookup, tokenCode(token), map, mapLength, [&](int32_t index) { visit(index, value); });
+    spanTrimLeftSet(&element, " \t");
+    if (element.length <= 2) return;
+    const Span value{element.data + 3, element.length - 3};
+    forEachPair(lookup, tokenCode(element), map, mapLength, [&](int32_t index) { visit(index, value); });
+  };
+  if (runsTogether(reader, data, isSeparator)) {
+    Span whole = data;
+    spanTrimLeftSet(&whole, " \t");
+    Span elements[kRunTogetherMaxElements];
+    const int32_t count = aamvaSplitRunTogether(whole, map, mapLength, elements, kRunTogetherMaxElements);
+    for (int32_t i = 0; i < count; ++i) visitElement(elements[i]);
+    if (count > 0) return;
   }
+  Span rest = data;
+  while (!spanIsEmpty(rest)) visitElement(nextToken(&rest, isSeparator));
 }
 
 }  // namespace
@@ -109,6 +141,7 @@ int32_t aamvaReaderInit(AamvaReader* reader, int32_t layoutId, FieldRecord* reco
 int32_t aamvaRun(AamvaReader* reader, const char* text, int32_t length) {
   if (text == nullptr || length < 0) return aamva_rc::kBounds;
   const Span input{text, length};
+  reader->input = input;
   const AamvaSpanHook steps[] = {reader->parseHeader, reader->checkFileType, reader->parseSubfiles};
   for (AamvaSpanHook step : steps) {
     if (step == nullptr) continue;
@@ -335,7 +368,7 @@ int32_t aamvaWalkElements(AamvaReader* reader, Span data, CharSet separators, co
                           int32_t mapLength) {
   // Without a store slot there is nothing to do with the values.
   if (reader->storeElement == nullptr) return 0;
-  forEachElementPair(data, separators, map, mapLength,
+  forEachElementPair(reader, data, separators, map, mapLength,
                      [&](int32_t index, Span value) { reader->storeElement(reader, map[index].value, value); });
   return 0;
 }
@@ -348,7 +381,7 @@ int32_t aamvaFillEmptyWalk(AamvaReader* reader, Span data, CharSet separators, c
   // pairs are visited in map order and fill only fields still empty.
   Span last[kElementMapMaxPairs] = {};
   bool seen[kElementMapMaxPairs] = {};
-  forEachElementPair(data, separators, map, mapLength, [&](int32_t index, Span value) {
+  forEachElementPair(reader, data, separators, map, mapLength, [&](int32_t index, Span value) {
     last[index] = value;
     seen[index] = true;
   });

@@ -91,6 +91,7 @@ using AamvaStoreHook = int32_t (*)(AamvaReader* reader, int32_t fieldId, Span va
 
 struct AamvaReader {
   FieldRecord* record;
+  Span input;  // the text of the run
   AamvaLayout layout;
   char elementSeparator;
   char recordSeparator;

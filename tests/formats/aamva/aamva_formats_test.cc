@@ -63,6 +63,29 @@ TEST(AamvaFormats, ScannerHabitsAreRepairedBeforeTheHeader) {
   }
 }
 
+TEST(AamvaFormats, ElementsRunTogetherAreSplitAgain) {
+  // A keyboard wedge that drops every control character: no separator in
+  // the header or between the elements. The last name and the street hold
+  // element ids (DAG, DAK) where no element can begin.
+  std::string text;
+  for (char c : standardBarcode("636015", 8, {"DAQD123456789", "DCSDAGOSTINO", "DACJOHN", "DAG1 DAKOTA AVE",
+                                              "DAIPIERRE", "DAJSD", "DAK57501", "DBB01151980", "DBC1", "DCGUSA"})) {
+    if (c != '\n' && c != '\r' && c != '\x1e') text += c;
+  }
+  ASSERT_EQ(text.rfind("@ANSI 636015", 0), 0u);
+  Parsed p(text);
+  ASSERT_EQ(p.code, 0);
+  EXPECT_EQ(p.formatId(), 42u);
+  EXPECT_EQ(p.get(VTX_getLicenseNumber), "D123456789");
+  EXPECT_EQ(p.get(VTX_getLastName), "DAGOSTINO");
+  EXPECT_EQ(p.get(VTX_getFirstName), "JOHN");
+  EXPECT_EQ(p.get(VTX_getAddress1), "1 DAKOTA AVE");
+  EXPECT_EQ(p.get(VTX_getCity), "PIERRE");
+  EXPECT_EQ(p.get(VTX_getBirthdate), "01/15/1980");
+  EXPECT_EQ(p.get(VTX_getGender), "Male");
+  EXPECT_EQ(p.get(VTX_getCountryCode), "USA");
+}
+
 // Texts of the rows that expect an issuer, a version or a header shape,
 // written for another: the row's winning example has the matching text, so
 // each case is the losing half.

@@ -38,10 +38,11 @@ int64_t atLeastMinimum(int64_t size) { return size < kMinimumBufferSize ? kMinim
 //
 // Work buffer: the engine's regions (each decoding, an editable copy, the
 // scoring's scratch), each of this size. The decoders write the whole input
-// and may then grow it: the header repairs turn "@" LF LF and "@" LF CR into the four-byte "@" LF RS CR
-// (one byte more each) and "@" LF "ANSI " into "@" LF RS CR "ANSI " (two
-// more). Every growing repair starts at its own "@" and consumes at least
-// three bytes, so the decoded text stays below 2 x length; the escapes,
+// and may then grow it: the header repairs turn "@" LF LF and "@" LF CR into
+// the four-byte "@" LF RS CR (one byte more each), "@" LF "ANSI " into
+// "@" LF RS CR "ANSI " (two more) and "@ANSI " into the same (three more).
+// Every growing repair starts at its own "@" and grows by at most half of
+// what it consumes, so the decoded text stays below 2 x length; the escapes,
 // "\n" and the other repairs only shrink it. With 2 x length + 16 bytes no
 // repair is ever skipped for lack of room, and the engine's terminator and
 // the normalising decoder's reserved byte fit as well.

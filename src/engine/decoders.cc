@@ -92,20 +92,24 @@ struct HeaderRepair {
 };
 
 // The AAMVA header opens with "@", LF, RS, CR; scanners deliver it with the
-// separators doubled, swapped or turned into line ends. The last two turn
-// CR LF line ends into LF.
+// separators doubled, swapped or turned into line ends, with only the LF
+// left (a capture that turns control characters into line feeds) or with
+// none (a keyboard wedge that drops them all). The last two turn CR LF line
+// ends into LF.
 constexpr HeaderRepair kHeaderRepairs[] = {
     {.pattern = {"@\r\r\n\r\r\n", 7}, .replacement = {"@\n\x1E\r", 4}},
     {.pattern = {"@\r\n\x1E\r\n", 6}, .replacement = {"@\n\x1E\r", 4}},
     {.pattern = {"@\n \n", 4}, .replacement = {"@\n\x1E\r", 4}},
     {.pattern = {"@\n\n", 3}, .replacement = {"@\n\x1E\r", 4}},
     {.pattern = {"@\n\r", 3}, .replacement = {"@\n\x1E\r", 4}},
+    {.pattern = {"@\nANSI ", 7}, .replacement = {"@\n\x1E\rANSI ", 9}},
+    {.pattern = {"@ANSI ", 6}, .replacement = {"@\n\x1E\rANSI ", 9}},
     {.pattern = {"@\x1E*>-\x1E", 6}, .replacement = {"@*\x1E-", 4}},
     {.pattern = {"@\x1E*", 3}, .replacement = {"@*", 2}},
     {.pattern = {"\r\r\n", 3}, .replacement = {"\n", 1}},
     {.pattern = {"\r\n", 2}, .replacement = {"\n", 1}},
 };
-static_assert(sizeof(kHeaderRepairs) / sizeof(kHeaderRepairs[0]) == 9);
+static_assert(sizeof(kHeaderRepairs) / sizeof(kHeaderRepairs[0]) == 11);
 
 }  // namespace
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "engine/ascii_classes.h"
 #include "fields/field_ids.h"
 
 namespace tavrix {
@@ -87,9 +88,7 @@ void recordCopy(const FieldRecord& from, FieldRecord* to) {
 }  // namespace
 
 void upperCaseInPlace(char* text, int32_t length) {
-  for (int32_t i = 0; i < length; ++i) {
-    if (text[i] >= 'a' && text[i] <= 'z') text[i] = static_cast<char>(text[i] - 'a' + 'A');
-  }
+  for (int32_t i = 0; i < length; ++i) text[i] = asciiUpper(text[i]);
 }
 
 void recordMakePrintable(FieldRecord* record) {

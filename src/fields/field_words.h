@@ -7,19 +7,18 @@
 
 #include <cstdint>
 
+#include "engine/ascii_classes.h"
 #include "engine/span.h"
 
 namespace tavrix::words {
 
-inline bool isWhite(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
 inline Span trimWhite(Span s) {
   if (spanIsEmpty(s)) return Span{};
-  while (s.length > 0 && isWhite(s.data[0])) {
+  while (s.length > 0 && isAsciiSpace(byteOf(s.data[0]))) {
     ++s.data;
     --s.length;
   }
-  while (s.length > 0 && isWhite(s.data[s.length - 1])) --s.length;
+  while (s.length > 0 && isAsciiSpace(byteOf(s.data[s.length - 1]))) --s.length;
   return s;
 }
 
@@ -62,11 +61,10 @@ inline bool equals(Span s, const char* text) {
 }
 
 inline bool equalsIgnoreCase(Span s, const char* text) {
-  auto upper = [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; };
   if (s.data == nullptr || text == nullptr) return false;
   int32_t i = 0;
   for (; i < s.length; ++i) {
-    if (text[i] == '\0' || upper(text[i]) != upper(s.data[i])) return false;
+    if (text[i] == '\0' || asciiUpper(text[i]) != asciiUpper(s.data[i])) return false;
   }
   return text[i] == '\0';
 }

@@ -1,14 +1,15 @@
 #include "tables/char_classes.h"
 
+#include "engine/ascii_classes.h"
+
 namespace tavrix {
 namespace {
 
 // ASCII only: anything outside 0..127 is no member.
-bool digit(int c) { return c >= '0' && c <= '9'; }
-bool upperLetter(int c) { return c >= 'A' && c <= 'Z'; }
-bool letter(int c) { return upperLetter(c) || (c >= 'a' && c <= 'z'); }
-bool alnum(int c) { return letter(c) || digit(c); }
-bool white(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool digit(int c) { return isAsciiDigit(c) != 0; }
+bool upperLetter(int c) { return isAsciiUpper(c) != 0; }
+bool alnum(int c) { return isAsciiAlnum(c) != 0; }
+bool white(int c) { return isAsciiSpace(c) != 0; }
 
 // Membership in a short list of punctuation; the NUL never matches.
 bool oneOf(int c, const char* members) {

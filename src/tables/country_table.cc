@@ -1,16 +1,16 @@
 #include "tables/country_table.h"
 
+#include "engine/ascii_classes.h"
+
 namespace tavrix {
 namespace {
-
-char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // Compares `length` characters of `text`, upper-cased, with a row string
 // that must have exactly that length.
 bool equalsUpper(const char* text, int32_t length, const char* row) {
   int32_t i = 0;
   for (; i < length; ++i) {
-    if (row[i] == '\0' || upper(text[i]) != row[i]) return false;
+    if (row[i] == '\0' || asciiUpper(text[i]) != row[i]) return false;
   }
   return row[i] == '\0';
 }
@@ -23,7 +23,7 @@ const char* countryCodeFromName(const char* name) {
     // Walks the name and the row together, so an over-long name stops at
     // the row's end and is never read further than one character past it.
     int32_t i = 0;
-    while (row.name[i] != '\0' && name[i] != '\0' && upper(name[i]) == row.name[i]) ++i;
+    while (row.name[i] != '\0' && name[i] != '\0' && asciiUpper(name[i]) == row.name[i]) ++i;
     if (row.name[i] == '\0' && name[i] == '\0') return row.code;
   }
   return nullptr;

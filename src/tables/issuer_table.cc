@@ -1,12 +1,12 @@
 #include "tables/issuer_table.h"
 
+#include "engine/ascii_classes.h"
+
 namespace tavrix {
 namespace {
 
 inline constexpr int32_t kBlockACount = static_cast<int32_t>(std::size(IssuerTableA));
 inline constexpr int32_t kBlockBCount = static_cast<int32_t>(std::size(IssuerTableB));
-
-bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 // Reads the first six characters like atoi: optional leading white space,
 // an optional sign, then digits up to the first non-digit. Six characters
@@ -14,14 +14,14 @@ bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 bool readIssuerNumber(Span text, int64_t* value) {
   if (spanIsEmpty(text) || text.length < 6) return false;
   int32_t i = 0;
-  while (i < 6 && isBlank(text.data[i])) ++i;
+  while (i < 6 && isAsciiSpace(byteOf(text.data[i]))) ++i;
   bool negative = false;
   if (i < 6 && (text.data[i] == '+' || text.data[i] == '-')) {
     negative = text.data[i] == '-';
     ++i;
   }
   int64_t n = 0;
-  for (; i < 6 && text.data[i] >= '0' && text.data[i] <= '9'; ++i) n = n * 10 + (text.data[i] - '0');
+  for (; i < 6 && isAsciiDigit(byteOf(text.data[i])); ++i) n = n * 10 + (text.data[i] - '0');
   *value = negative ? -n : n;
   return true;
 }

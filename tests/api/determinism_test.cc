@@ -103,9 +103,9 @@ TEST(Determinism, EveryHandleGivesTheSameAnswers) {
   } const cases[] = {
       {"long last name stored twice", newYorkWithLongLastName(), "M", nullptr, "NONE"},
       {"10,000 repeated licence numbers", repeatedLicenceNumbers(), "-", "-", "123456789"},
-      // Every handle repairs the header; the indented element lines then
-      // hide all but the first element (as in the text without padding).
-      {"repaired header at the minimum buffer", indentedPadded(), "-", "-", "D12345678"},
+      // Every handle repairs the header and reads the indented element
+      // lines (as in the text without padding).
+      {"repaired header at the minimum buffer", indentedPadded(), "JACKSON", "PUBLIC", "D12345678"},
       {"the plain licence", kNewYork, "M", "MICHAEL", "NONE"},
   };
   for (const Case& c : cases) {
@@ -176,6 +176,18 @@ TEST(Determinism, EveryHeaderRepairFindsRoom) {
             VTX_OK);
   EXPECT_EQ(n, static_cast<int32_t>(flood.size()) + 5000);
   EXPECT_EQ(std::count(out.begin(), out.begin() + n, '\x1e'), 5000);
+
+  // The repair that grows most: "@ANSI " gains its three separators.
+  std::string bare;
+  for (int i = 0; i < 5000; ++i) bare += "@ANSI ";
+  bare += 'X';  // the decoder trims a trailing blank before it repairs
+  const int64_t bareSize = workSizeFor(static_cast<int32_t>(bare.size()));
+  std::vector<char> bareOut(static_cast<size_t>(bareSize));
+  ASSERT_EQ(decodeNormalized(bare.data(), static_cast<int32_t>(bare.size()), bareOut.data(),
+                             static_cast<int32_t>(bareSize - 1), &n),
+            VTX_OK);
+  EXPECT_EQ(n, static_cast<int32_t>(bare.size()) + 3 * 5000);
+  EXPECT_EQ(std::count(bareOut.begin(), bareOut.begin() + n, '\x1e'), 5000);
 }
 
 // A row that stores far more than any real format: the parse gets the room

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "api/diagnostics.h"
+#include "engine/ascii_classes.h"
 #include "engine/parser_handle.h"
 #include "formats/format_registry.h"
 #include "tavrix_parser.h"
@@ -50,9 +51,7 @@ int32_t runRowDirectly(const FormatRow& row, const std::string& text, ParserHand
     return -1;
   }
   if (row.decoder != decodeVerbatim) {
-    for (int32_t i = 0; i < n; ++i) {
-      if (work[i] >= 'a' && work[i] <= 'z') work[i] = static_cast<char>(work[i] - 'a' + 'A');
-    }
+    for (int32_t i = 0; i < n; ++i) work[i] = asciiUpper(work[i]);
   }
   recordClear(&handle->record);
   return row.editingParser != nullptr ? row.editingParser(work.data(), n, &handle->record, handle)
@@ -67,7 +66,7 @@ TEST(WinningExamples, EveryRowHasExactlyOneExample) {
     const FormatRow& row = table.rows[i];
     EXPECT_NE(row.decoder, nullptr) << "format " << row.formatId;
     EXPECT_NE(row.parser == nullptr, row.editingParser == nullptr) << "format " << row.formatId << ": one parser";
-    EXPECT_LE(count[table.rows[i].formatId], 1) << "format " << table.rows[i].formatId;
+    EXPECT_EQ(count[table.rows[i].formatId], 1) << "format " << table.rows[i].formatId;
     count.erase(table.rows[i].formatId);
   }
   EXPECT_TRUE(count.empty()) << "an example for a format id the registry does not hold";

@@ -35,21 +35,25 @@ enum class PostCheck : uint8_t {
   canada,             // the country must be Canada
 };
 
+// One AAMVA variant: the reader with a layout row, an element map, a
+// separator form, a format name and a few steps replaced. A member left out
+// keeps its default below; a null hook keeps the reader's default step.
 struct AamvaVariant {
-  int32_t formatId;
-  int32_t layoutId;
-  const char* formatName;  // null: the format stores none
-  AamvaSpanHook fileTypeCheck;
-  HeaderForm header;
-  AamvaFindEntryHook findEntry;        // null: the default directory scan
-  AamvaEntryHook directoryEntry;       // null: the default entry decoding
-  AamvaLocateHook locate;              // null: the default location
-  AamvaStoreHook store;                // null: trim and store
-  bool fillEmptyWalk;                  // the first present element of a field wins
-  bool startAtFirstAt;                 // text before the first "@" is dropped
-  SeparatorForm separators;
-  ElementMapId map;
-  PostCheck postCheck;
+  int32_t formatId = 0;
+  int32_t layoutId = 0;                    // 0: the layout row of the same id
+  const char* formatName = nullptr;        // null: the format stores none
+  AamvaSpanHook fileTypeCheck = nullptr;   // null: no file-type check
+  HeaderForm header = HeaderForm::standard;
+  AamvaFindEntryHook findEntry = nullptr;  // null: the default directory scan
+  AamvaEntryHook directoryEntry = nullptr; // null: the default entry decoding
+  AamvaLocateHook locate = nullptr;        // null: the default location
+  AamvaStoreHook store = nullptr;          // null: trim and store
+  int32_t subfileStart = 0;                // for the fixed-start and pattern-start hooks
+  bool fillEmptyWalk = false;              // the first present element of a field wins
+  bool startAtFirstAt = false;             // text before the first "@" is dropped
+  SeparatorForm separators = SeparatorForm::bothNoDash;
+  ElementMapId map = ElementMapId::y2000;
+  PostCheck postCheck = PostCheck::none;
 };
 
 constexpr const char* k2000 = "AAMVA DL/ID 2000";
@@ -66,39 +70,42 @@ using H = HeaderForm;
 using M = ElementMapId;
 using P = PostCheck;
 
-// One row per format id, in id order.
+// One row per format id, in id order. A row names only what sets it apart
+// from the defaults of AamvaVariant (its own layout row, the 2000 map, both
+// separators without a dash terminator, the standard header, the reader's
+// steps).
 constexpr AamvaVariant kVariants[] = {
-    {.formatId = 17, .layoutId = 17, .formatName = k2000, .fileTypeCheck = aamvaCheckAnsiAt4To8, .header = H::standard, .findEntry = nullptr, .directoryEntry = nullptr, .locate = nullptr, .store = nullptr, .fillEmptyWalk = false, .startAtFirstAt = false, .separators = S::bothNoDash, .map = M::y2000, .postCheck = P::none},
-    {.formatId = 18, .layoutId = 18, .formatName = k2000, .fileTypeCheck = aamvaCheckAnsiAt4To7, .header = H::standard, .findEntry = nullptr, .directoryEntry = aamvaEntryOffsetMinusOne, .locate = aamvaLocateTypeOnly, .store = nullptr, .fillEmptyWalk = false, .startAtFirstAt = false, .separators = S::bothNoDash, .map = M::y2000, .postCheck = P::none},
-    {.formatId = 19, .layoutId = 19, .formatName = k2000, .fileTypeCheck = aamvaCheckAnsiAt4To8, .header = H::standard, .findEntry = nullptr, .directoryEntry = aamvaEntryOffsetDigitStep, .locate = nullptr, .store = nullptr, .fillEmptyWalk = false, .startAtFirstAt = false, .separators = S::both, .map = M::y2000, .postCheck = P::none},
-    {.formatId = 20, .layoutId = 20, .formatName = k2000Partial, .fileTypeCheck = aamvaCheckAamva36At3, .header = H::iinLetterA, .findEntry = nullptr, .directoryEntry = nullptr, .locate = nullptr, .store = nullptr, .fillEmptyWalk = false, .startAtFirstAt = false, .separators = S::bothNoDash, .map = M::y2000, .postCheck = P::none},
-    {.formatId = 21, .layoutId = 21, .formatName = k2000Partial, .fileTypeCheck = aamvaCheckAamva36At4, .header = H::iinLetterA, .findEntry = nullptr, .directoryEntry = nullptr, .locate = nullptr, .store = nullptr, .fillEmptyWalk = false, .startAtFirstAt = false, .separators = S::both, .map = M::y2000, .postCheck = P::notNorthCarolina},
-    {.formatId = 22, .layoutId = 22, .formatName = k2000Partial, .fileTypeCheck = aamvaCheckAamva36At4, .header = H::iinLetterA, .findEntry = nullptr, .directoryEntry = aamvaEntryOffsetPlusOne, .locate = aamvaLocateTypeOnly, .store = aamvaStoreRotatedDates, .fillEmptyWalk = false, .startAtFirstAt = false, .separators = S::both, .map = M::y2000, .postCheck = P::northCarolinaOnly},
-    {.formatId = 23, .layoutId = 23, .formatName = k2000Partial, .fileTypeCheck = aamvaCheckAamvaAt4To10, .header = H::noVersionNoIin, .findEntry = nullptr, .directoryEntry = nullptr, .locate = aamvaLocateTypeOnly, .store = aamvaStoreWideTrimRotatedDates, .fillEmptyWalk = false, .startAtFirstAt = false, .separators = S::elementOnly, .map = M::y2000, .postCheck = P::northCarolinaOnly},
-    {.formatId = 24, .layoutId = 24, .formatName = k2000, .fileTypeCheck = aamvaCheckAamvaAt4To8, .header = H::standard, .findEntry = nullptr, .directoryEntry = nullptr, .locate = nullptr, .store = nullptr, .fillEmptyWalk = false, .startAtFirstAt = false, .separators = S::both, .map = M::y2000, .postCheck = P::none},
-    {.formatId = 25, .layoutId = 25, .formatName = k2000Partial, .fileTypeCheck = aamvaCheckAamvaAt4To8Any, .header = H::noIin, .findEntry = nullptr, .directoryEntry = nullptr, .locate = nullptr, .store = nullptr, .fillEmptyWalk = false, .startAtFirstAt = false, .separators = S::bothNoDash, .map = M::y2000, .postCheck = P::none},
-    {.formatId = 26, .layoutId = 26, .formatName = "PARTIALLY AAMVA DL/ID 2000", .fileTypeCheck = nullptr, .header = H::standard, .findEntry = nullptr, .directoryEntry = aamvaEntryOffsetTypeRepeat, .locate = aamvaLocatePlain, .store = nullptr, .fillEmptyWalk = false, .startAtFirstAt = false, .separators = S::elementOnly, .map = M::y2000, .postCheck = P::none},
-    {.formatId = 27, .layoutId = 27, .formatName = k2003, .fileTypeCheck = nullptr, .header = H::standard, .findEntry = nullptr, .directoryEntry = nullptr, .locate = nullptr, .store = nullptr, .fillEmptyWalk = false, .startAtFirstAt = false, .separators = S::bothNoDash, .map = M::y2003, .postCheck = P::none},
-    {.formatId = 28, .layoutId = 28, .formatName = k2005, .fileTypeCheck = nullptr, .header = H::standard, .findEntry = nullptr, .directoryEntry = aamvaEntryTypeOnly, .locate = aamvaLocateFixedStart41, .store = nullptr, .fillEmptyWalk = false, .startAtFirstAt = false, .separators = S::bothNoDash, .map = M::y2003, .postCheck = P::none},
-    {.formatId = 29, .layoutId = 29, .formatName = k2003, .fileTypeCheck = aamvaCheckRsOnly, .header = H::standard, .findEntry = nullptr, .directoryEntry = nullptr, .locate = nullptr, .store = nullptr, .fillEmptyWalk = false, .startAtFirstAt = false, .separators = S::bothNoDash, .map = M::y2003, .postCheck = P::none},
-    {.formatId = 30, .layoutId = 30, .formatName = k2003, .fileTypeCheck = nullptr, .header = H::standard, .findEntry = nullptr, .directoryEntry = nullptr, .locate = nullptr, .store = nullptr, .fillEmptyWalk = false, .startAtFirstAt = false, .separators = S::bothNoDash, .map = M::y2003, .postCheck = P::none},
-    {.formatId = 31, .layoutId = 31, .formatName = k2005, .fileTypeCheck = nullptr, .header = H::standard, .findEntry = nullptr, .directoryEntry = nullptr, .locate = nullptr, .store = nullptr, .fillEmptyWalk = false, .startAtFirstAt = false, .separators = S::bothNoDash, .map = M::y2003, .postCheck = P::none},
-    {.formatId = 32, .layoutId = 32, .formatName = k2005, .fileTypeCheck = nullptr, .header = H::standard, .findEntry = nullptr, .directoryEntry = aamvaEntryOffsetMinusOne, .locate = aamvaLocateTypeOnly, .store = nullptr, .fillEmptyWalk = false, .startAtFirstAt = false, .separators = S::bothNoDash, .map = M::y2003, .postCheck = P::none},
-    {.formatId = 33, .layoutId = 33, .formatName = k2005, .fileTypeCheck = nullptr, .header = H::standard, .findEntry = nullptr, .directoryEntry = aamvaEntryFixedStart27, .locate = nullptr, .store = nullptr, .fillEmptyWalk = false, .startAtFirstAt = false, .separators = S::bothNoDash, .map = M::y2003, .postCheck = P::none},
-    {.formatId = 34, .layoutId = 34, .formatName = k2005, .fileTypeCheck = nullptr, .header = H::standard, .findEntry = nullptr, .directoryEntry = aamvaEntryFixedStart32, .locate = nullptr, .store = nullptr, .fillEmptyWalk = false, .startAtFirstAt = false, .separators = S::bothNoDash, .map = M::y2003, .postCheck = P::none},
-    {.formatId = 35, .layoutId = 35, .formatName = k2005, .fileTypeCheck = nullptr, .header = H::free, .findEntry = nullptr, .directoryEntry = aamvaEntryPatternStart26, .locate = nullptr, .store = nullptr, .fillEmptyWalk = false, .startAtFirstAt = false, .separators = S::lineBreaks, .map = M::y2003, .postCheck = P::none},
-    {.formatId = 36, .layoutId = 36, .formatName = k2005, .fileTypeCheck = nullptr, .header = H::standard, .findEntry = aamvaFindSlDirectoryEntry, .directoryEntry = aamvaEntrySl, .locate = aamvaLocatePlain, .store = nullptr, .fillEmptyWalk = false, .startAtFirstAt = false, .separators = S::bothNoDash, .map = M::y2003, .postCheck = P::none},
-    {.formatId = 37, .layoutId = 37, .formatName = k2009, .fileTypeCheck = nullptr, .header = H::standard, .findEntry = nullptr, .directoryEntry = nullptr, .locate = nullptr, .store = nullptr, .fillEmptyWalk = true, .startAtFirstAt = false, .separators = S::bothNoDash, .map = M::y2009, .postCheck = P::none},
-    {.formatId = 38, .layoutId = 38, .formatName = k2009, .fileTypeCheck = nullptr, .header = H::standard, .findEntry = nullptr, .directoryEntry = nullptr, .locate = nullptr, .store = nullptr, .fillEmptyWalk = false, .startAtFirstAt = false, .separators = S::elementOnly, .map = M::y2009, .postCheck = P::none},
-    {.formatId = 39, .layoutId = 39, .formatName = k2010, .fileTypeCheck = nullptr, .header = H::standard, .findEntry = nullptr, .directoryEntry = nullptr, .locate = nullptr, .store = nullptr, .fillEmptyWalk = true, .startAtFirstAt = false, .separators = S::bothNoDash, .map = M::y2009, .postCheck = P::none},
-    {.formatId = 40, .layoutId = 40, .formatName = k2010, .fileTypeCheck = nullptr, .header = H::standard, .findEntry = nullptr, .directoryEntry = nullptr, .locate = nullptr, .store = nullptr, .fillEmptyWalk = false, .startAtFirstAt = false, .separators = S::bothNoDash, .map = M::y2009, .postCheck = P::none},
-    {.formatId = 41, .layoutId = 41, .formatName = k2011, .fileTypeCheck = nullptr, .header = H::standard, .findEntry = nullptr, .directoryEntry = nullptr, .locate = nullptr, .store = nullptr, .fillEmptyWalk = false, .startAtFirstAt = false, .separators = S::bothNoDash, .map = M::y2011, .postCheck = P::none},
-    {.formatId = 42, .layoutId = 42, .formatName = k2014, .fileTypeCheck = nullptr, .header = H::versionRange, .findEntry = nullptr, .directoryEntry = nullptr, .locate = nullptr, .store = nullptr, .fillEmptyWalk = false, .startAtFirstAt = true, .separators = S::bothNoDash, .map = M::y2014, .postCheck = P::none},
-    {.formatId = 43, .layoutId = 43, .formatName = k2014, .fileTypeCheck = nullptr, .header = H::versionRange, .findEntry = nullptr, .directoryEntry = nullptr, .locate = nullptr, .store = nullptr, .fillEmptyWalk = false, .startAtFirstAt = false, .separators = S::elementOnly, .map = M::y2014, .postCheck = P::none},
-    {.formatId = 44, .layoutId = 44, .formatName = k2014, .fileTypeCheck = nullptr, .header = H::versionRange, .findEntry = nullptr, .directoryEntry = nullptr, .locate = nullptr, .store = nullptr, .fillEmptyWalk = false, .startAtFirstAt = false, .separators = S::bothNoDash, .map = M::y2014, .postCheck = P::none},
-    {.formatId = 45, .layoutId = 42, .formatName = k2014, .fileTypeCheck = nullptr, .header = H::lineFeed, .findEntry = nullptr, .directoryEntry = nullptr, .locate = nullptr, .store = nullptr, .fillEmptyWalk = false, .startAtFirstAt = false, .separators = S::both, .map = M::y2014, .postCheck = P::canada},
-    {.formatId = 46, .layoutId = 42, .formatName = k2014, .fileTypeCheck = nullptr, .header = H::versionRangeLenientCount, .findEntry = nullptr, .directoryEntry = nullptr, .locate = nullptr, .store = nullptr, .fillEmptyWalk = false, .startAtFirstAt = false, .separators = S::bothHighTerminatorAsLf, .map = M::y2014, .postCheck = P::none},
-    {.formatId = 47, .layoutId = 47, .formatName = nullptr, .fileTypeCheck = nullptr, .header = H::singleEntry, .findEntry = nullptr, .directoryEntry = aamvaEntryNextSubfile, .locate = nullptr, .store = aamvaStoreMonthNameDates, .fillEmptyWalk = false, .startAtFirstAt = false, .separators = S::bothNoDash, .map = M::y2000, .postCheck = P::none},
+    {.formatId = 17, .formatName = k2000, .fileTypeCheck = aamvaCheckAnsiAt4To8},
+    {.formatId = 18, .formatName = k2000, .fileTypeCheck = aamvaCheckAnsiAt4To7, .directoryEntry = aamvaEntryOffsetMinusOne, .locate = aamvaLocateTypeOnly},
+    {.formatId = 19, .formatName = k2000, .fileTypeCheck = aamvaCheckAnsiAt4To8, .directoryEntry = aamvaEntryOffsetDigitStep, .separators = S::both},
+    {.formatId = 20, .formatName = k2000Partial, .fileTypeCheck = aamvaCheckAamva36At3, .header = H::iinLetterA},
+    {.formatId = 21, .formatName = k2000Partial, .fileTypeCheck = aamvaCheckAamva36At4, .header = H::iinLetterA, .separators = S::both, .postCheck = P::notNorthCarolina},
+    {.formatId = 22, .formatName = k2000Partial, .fileTypeCheck = aamvaCheckAamva36At4, .header = H::iinLetterA, .directoryEntry = aamvaEntryOffsetPlusOne, .locate = aamvaLocateTypeOnly, .store = aamvaStoreRotatedDates, .separators = S::both, .postCheck = P::northCarolinaOnly},
+    {.formatId = 23, .formatName = k2000Partial, .fileTypeCheck = aamvaCheckAamvaAt4To10, .header = H::noVersionNoIin, .locate = aamvaLocateTypeOnly, .store = aamvaStoreWideTrimRotatedDates, .separators = S::elementOnly, .postCheck = P::northCarolinaOnly},
+    {.formatId = 24, .formatName = k2000, .fileTypeCheck = aamvaCheckAamvaAt4To8, .separators = S::both},
+    {.formatId = 25, .formatName = k2000Partial, .fileTypeCheck = aamvaCheckAamvaAt4To8Any, .header = H::noIin},
+    {.formatId = 26, .formatName = "PARTIALLY AAMVA DL/ID 2000", .directoryEntry = aamvaEntryOffsetTypeRepeat, .locate = aamvaLocatePlain, .separators = S::elementOnly},
+    {.formatId = 27, .formatName = k2003, .map = M::y2003},
+    {.formatId = 28, .formatName = k2005, .directoryEntry = aamvaEntryTypeOnly, .locate = aamvaLocateFixedStart, .subfileStart = 41, .map = M::y2003},
+    {.formatId = 29, .formatName = k2003, .fileTypeCheck = aamvaCheckRsOnly, .map = M::y2003},
+    {.formatId = 30, .formatName = k2003, .map = M::y2003},
+    {.formatId = 31, .formatName = k2005, .map = M::y2003},
+    {.formatId = 32, .formatName = k2005, .directoryEntry = aamvaEntryOffsetMinusOne, .locate = aamvaLocateTypeOnly, .map = M::y2003},
+    {.formatId = 33, .formatName = k2005, .directoryEntry = aamvaEntryFixedStart, .subfileStart = 27, .map = M::y2003},
+    {.formatId = 34, .formatName = k2005, .directoryEntry = aamvaEntryFixedStart, .subfileStart = 32, .map = M::y2003},
+    {.formatId = 35, .formatName = k2005, .header = H::free, .directoryEntry = aamvaEntryPatternStart, .subfileStart = 26, .separators = S::lineBreaks, .map = M::y2003},
+    {.formatId = 36, .formatName = k2005, .findEntry = aamvaFindSlDirectoryEntry, .directoryEntry = aamvaEntrySl, .locate = aamvaLocatePlain, .map = M::y2003},
+    {.formatId = 37, .formatName = k2009, .fillEmptyWalk = true, .map = M::y2009},
+    {.formatId = 38, .formatName = k2009, .separators = S::elementOnly, .map = M::y2009},
+    {.formatId = 39, .formatName = k2010, .fillEmptyWalk = true, .map = M::y2009},
+    {.formatId = 40, .formatName = k2010, .map = M::y2009},
+    {.formatId = 41, .formatName = k2011, .map = M::y2011},
+    {.formatId = 42, .formatName = k2014, .header = H::versionRange, .startAtFirstAt = true, .map = M::y2014},
+    {.formatId = 43, .formatName = k2014, .header = H::versionRange, .separators = S::elementOnly, .map = M::y2014},
+    {.formatId = 44, .formatName = k2014, .header = H::versionRange, .map = M::y2014},
+    {.formatId = 45, .layoutId = 42, .formatName = k2014, .header = H::lineFeed, .separators = S::both, .map = M::y2014, .postCheck = P::canada},
+    {.formatId = 46, .layoutId = 42, .formatName = k2014, .header = H::versionRangeLenientCount, .separators = S::bothHighTerminatorAsLf, .map = M::y2014},
+    {.formatId = 47, .header = H::singleEntry, .directoryEntry = aamvaEntryNextSubfile, .store = aamvaStoreMonthNameDates},
 };
 static_assert(std::size(kVariants) == kAamvaLastFormat - kAamvaFirstFormat + 1, "one variant per AAMVA format id");
 
@@ -181,7 +188,7 @@ int32_t parseAamvaVariant(int32_t formatId, const char* text, int32_t length, Fi
   if (formatId < kAamvaFirstFormat || formatId > kAamvaLastFormat) return aamva_rc::kNoLayout;
   const AamvaVariant& v = kVariants[formatId - kAamvaFirstFormat];
   AamvaReader reader;
-  const int32_t init = aamvaReaderInit(&reader, v.layoutId, record);
+  const int32_t init = aamvaReaderInit(&reader, v.layoutId != 0 ? v.layoutId : v.formatId, record);
   if (init != 0) return init;
   applyHeaderForm(&reader, v.header);
   reader.checkFileType = v.fileTypeCheck;
@@ -189,6 +196,7 @@ int32_t parseAamvaVariant(int32_t formatId, const char* text, int32_t length, Fi
   if (v.directoryEntry != nullptr) reader.parseDirectoryEntry = v.directoryEntry;
   if (v.locate != nullptr) reader.locateSubfileData = v.locate;
   if (v.store != nullptr) reader.storeElement = v.store;
+  reader.subfileStart = v.subfileStart;
   if (v.fillEmptyWalk) reader.walkElements = aamvaFillEmptyWalk;
   reader.separatorForm = v.separators;
   const ElementMap map = elementMap(v.map);

@@ -3,25 +3,23 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "engine/ascii_classes.h"
 #include "engine/text_span.h"
 #include "fields/field_ids.h"
 #include "formats/aamva/element_lookup.h"
 #include "formats/aamva/element_maps.h"
+#include "formats/aamva/run_together.h"
+#include "tables/char_classes.h"
 
 namespace tavrix {
 namespace {
-
-inline bool isDigit(char c) { return c >= '0' && c <= '9'; }
-inline bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-inline bool isWhite(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 bool startsWith(Span s, const char* prefix, int32_t n) {
   return s.data != nullptr && s.length >= n && std::memcmp(s.data, prefix, static_cast<size_t>(n)) == 0;
 }
 bool isSubfileType(const char* p) { return (p[0] == 'D' && p[1] == 'L') || (p[0] == 'I' && p[1] == 'D'); }
-
-// Value trim of the element store: white space and NUL.
-int isValuePadding(int c) { return c == 0 || c == ' ' || (c >= '\t' && c <= '\r'); }
+bool isDigitAt(const char* p) { return isAsciiDigit(byteOf(*p)) != 0; }
+bool isLetterAt(const char* p) { return isAsciiAlpha(byteOf(*p)) != 0; }
 
 // The number in a header item: -1 short, `badCode` for a character that
 // is not a digit, white space, "+" or "-".
@@ -58,27 +56,59 @@ void forEachPair(const ElementLookup& lookup, uint32_t code, const CodePair* map
   for (int32_t index = 0; codePairLookup(code, map, mapLength, &index) >= 0; ++index) visit(index);
 }
 
+// Elements run together when the data holds none of the separators and
+// none of the characters at the header's separator places (positions 1 to 3
+// in every layout) other than letters, digits and blanks: a text whose
+// elements are separated by characters the variant does not expect ("*"
+// under a variant that expects line feeds) is not one.
+bool runsTogether(const AamvaReader* reader, Span data, const SeparatorTable& isSeparator) {
+  if (spanIsEmpty(data)) return false;
+  for (int32_t i = 0; i < data.length; ++i) {
+    if (isSeparator(data.data[i])) return false;
+  }
+  const Span input = reader->input;
+  for (int32_t i = 1; i <= 3 && i < input.length; ++i) {
+    const char c = input.data[i];
+    if (c == ' ' || isAsciiAlnum(byteOf(c)) != 0) continue;
+    if (std::memchr(data.data, c, static_cast<size_t>(data.length)) != nullptr) return false;
+  }
+  return true;
+}
+
 // The element walk both walks share: every token of more than 2 characters,
 // and for each map pair of its 3-character id, visit(pair index, value).
+// Data without a single separator is first split where its elements run
+// together (see run_together.h); without a plausible boundary it stays one
+// token.
 template <typename Visit>
-void forEachElementPair(Span data, CharSet separators, const CodePair* map, int32_t mapLength, Visit visit) {
+void forEachElementPair(const AamvaReader* reader, Span data, CharSet separators, const CodePair* map,
+                        int32_t mapLength, Visit visit) {
   const SeparatorTable isSeparator(separators);
   const ElementLookup lookup(map, mapLength);
-  Span rest = data;
-  while (!spanIsEmpty(rest)) {
-    const Span token = nextToken(&rest, isSeparator);
-    if (token.length <= 2) continue;
-    const Span value{token.data + 3, token.length - 3};
-    forEachPair(lookup, tokenCode(token), map, mapLength, [&](int32_t index) { visit(index, value); });
+  auto visitElement = [&](Span element) {
+    // An indented element line ("  DCSSMITH"): the id follows the blanks.
+    spanTrimLeftSet(&element, " \t");
+    if (element.length <= 2) return;
+    const Span value{element.data + 3, element.length - 3};
+    forEachPair(lookup, tokenCode(element), map, mapLength, [&](int32_t index) { visit(index, value); });
+  };
+  if (runsTogether(reader, data, isSeparator)) {
+    Span whole = data;
+    spanTrimLeftSet(&whole, " \t");
+    Span elements[kRunTogetherMaxElements];
+    const int32_t count = aamvaSplitRunTogether(whole, map, mapLength, elements, kRunTogetherMaxElements);
+    for (int32_t i = 0; i < count; ++i) visitElement(elements[i]);
+    if (count > 0) return;
   }
+  Span rest = data;
+  while (!spanIsEmpty(rest)) visitElement(nextToken(&rest, isSeparator));
 }
 
 }  // namespace
 
 bool aamvaNumericText(Span text) {
   for (int32_t i = 0; i < text.length; ++i) {
-    const char c = text.data[i];
-    if (!isDigit(c) && !isWhite(c) && c != '+' && c != '-') return false;
+    if (isSignDigitOrSpace(byteOf(text.data[i])) == 0) return false;
   }
   return true;
 }
@@ -111,6 +141,7 @@ int32_t aamvaReaderInit(AamvaReader* reader, int32_t layoutId, FieldRecord* reco
 int32_t aamvaRun(AamvaReader* reader, const char* text, int32_t length) {
   if (text == nullptr || length < 0) return aamva_rc::kBounds;
   const Span input{text, length};
+  reader->input = input;
   const AamvaSpanHook steps[] = {reader->parseHeader, reader->checkFileType, reader->parseSubfiles};
   for (AamvaSpanHook step : steps) {
     if (step == nullptr) continue;
@@ -199,10 +230,10 @@ int32_t aamvaStoreIinAnsiScan(AamvaReader* reader, Span input) {
     const int32_t at = spanFind(rest, kAnsi);
     if (at < 0) return 0;
     spanAdvance(&rest, at + 4);
-    while (!spanIsEmpty(rest) && isWhite(rest.data[0])) spanAdvance(&rest, 1);
+    spanTrimLeftIf(&rest, isAsciiSpace);
     if (rest.length < 6) return 0;
     bool digits = true;
-    for (int32_t i = 0; i < 6; ++i) digits = digits && isDigit(rest.data[i]);
+    for (int32_t i = 0; i < 6; ++i) digits = digits && isDigitAt(rest.data + i);
     if (digits) {
       recordSetSpan(reader->record, field::issuerIdNumber, Span{rest.data, 6});
       return 0;
@@ -273,8 +304,8 @@ void aamvaSetSubfileType(AamvaReader* reader, Span directory, SubfileEntry* entr
 int32_t aamvaFindSubfileByPattern(Span input) {
   for (int32_t i = 0; i + 13 <= input.length; ++i) {
     const char* p = input.data + i;
-    bool match = isSubfileType(p + 8) && isLetter(p[10]) && isLetter(p[11]) && isLetter(p[12]);
-    for (int32_t k = 0; match && k < 8; ++k) match = isDigit(p[k]);
+    bool match = isSubfileType(p + 8) && isLetterAt(p + 10) && isLetterAt(p + 11) && isLetterAt(p + 12);
+    for (int32_t k = 0; match && k < 8; ++k) match = isDigitAt(p + k);
     if (match) return i + 10;
   }
   return -1;
@@ -300,8 +331,8 @@ int32_t aamvaParseDirectoryEntry(AamvaReader* reader, Span input, Span directory
     // the "L" of "DL"; both are moved to the "D". At the very end of the
     // input there is nothing to realign.
     if (off < input.length) {
-      if (isDigit(input.data[off])) ++off;
-      if (off > 1 && !isDigit(input.data[off - 1]) && isDigit(input.data[off - 2])) --off;
+      if (isDigitAt(input.data + off)) ++off;
+      if (off > 1 && !isDigitAt(input.data + off - 1) && isDigitAt(input.data + off - 2)) --off;
     }
     start = off;
   }
@@ -337,7 +368,7 @@ int32_t aamvaWalkElements(AamvaReader* reader, Span data, CharSet separators, co
                           int32_t mapLength) {
   // Without a store slot there is nothing to do with the values.
   if (reader->storeElement == nullptr) return 0;
-  forEachElementPair(data, separators, map, mapLength,
+  forEachElementPair(reader, data, separators, map, mapLength,
                      [&](int32_t index, Span value) { reader->storeElement(reader, map[index].value, value); });
   return 0;
 }
@@ -350,7 +381,7 @@ int32_t aamvaFillEmptyWalk(AamvaReader* reader, Span data, CharSet separators, c
   // pairs are visited in map order and fill only fields still empty.
   Span last[kElementMapMaxPairs] = {};
   bool seen[kElementMapMaxPairs] = {};
-  forEachElementPair(data, separators, map, mapLength, [&](int32_t index, Span value) {
+  forEachElementPair(reader, data, separators, map, mapLength, [&](int32_t index, Span value) {
     last[index] = value;
     seen[index] = true;
   });
@@ -363,7 +394,7 @@ int32_t aamvaFillEmptyWalk(AamvaReader* reader, Span data, CharSet separators, c
 }
 
 int32_t aamvaStoreElement(AamvaReader* reader, int32_t fieldId, Span value) {
-  spanTrimIf(&value, isValuePadding);
+  spanTrimIf(&value, isBlankOrNul);
   // An element with nothing after its id clears what an earlier one stored.
   recordSetFieldIf(reader->record, fieldId, value, nullptr, nullptr, '\0');
   return 0;
@@ -372,28 +403,33 @@ int32_t aamvaStoreElement(AamvaReader* reader, int32_t fieldId, Span value) {
 int32_t aamvaParseSubfileWithMap(AamvaReader* reader, Span data) {
   char chars[2];
   int32_t count = 0;
+  // A space is never a separator: values hold spaces ("1121 W YUKON CT"),
+  // and a header with blanks where its separators belong would cut them.
+  auto add = [&](char c) {
+    if (c != ' ') chars[count++] = c;
+  };
   const char terminator = reader->segmentTerminator;
   switch (reader->separatorForm) {
     case SeparatorForm::both:
-      chars[count++] = reader->elementSeparator;
-      chars[count++] = terminator;
+      add(reader->elementSeparator);
+      add(terminator);
       break;
     case SeparatorForm::bothNoDash:
-      chars[count++] = reader->elementSeparator;
-      if (terminator != '-') chars[count++] = terminator;
+      add(reader->elementSeparator);
+      if (terminator != '-') add(terminator);
       break;
     case SeparatorForm::elementOnly:
-      chars[count++] = reader->elementSeparator;
+      add(reader->elementSeparator);
       break;
     case SeparatorForm::lineBreaks:
-      chars[count++] = '\r';
-      chars[count++] = '\n';
+      add('\r');
+      add('\n');
       break;
     case SeparatorForm::bothHighTerminatorAsLf:
       // Compared as a signed character: bytes from 0x80 up stay.
       if (static_cast<signed char>(terminator) > '?') reader->segmentTerminator = '\n';
-      chars[count++] = reader->elementSeparator;
-      chars[count++] = reader->segmentTerminator;
+      add(reader->elementSeparator);
+      add(reader->segmentTerminator);
       break;
   }
   if (reader->walkElements == nullptr) return 0;

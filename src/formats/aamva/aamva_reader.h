@@ -34,20 +34,23 @@ inline constexpr int32_t kNotCanada = -25;
 }  // namespace aamva_rc
 
 // One row of the layout table: where the fixed header keeps each item.
+// The defaults are the standard header of version 02 on: "@", the three
+// separators, "ANSI ", the issuer number at 9, version, jurisdiction
+// version and entry count, 21 characters in all.
 struct AamvaLayout {
-  int32_t formatId;
-  int32_t minVersion;
-  int32_t maxVersion;
-  int32_t headerLength;
-  int32_t elementSeparatorPos;
-  int32_t recordSeparatorPos;
-  int32_t segmentTerminatorPos;
-  int32_t iinPos;
-  int32_t iinLength;
-  int32_t versionPos;
-  int32_t versionLength;
-  int32_t entryCountPos;
-  int32_t entryCountLength;
+  int32_t formatId = 0;
+  int32_t minVersion = 0;
+  int32_t maxVersion = 0;
+  int32_t headerLength = 21;
+  int32_t elementSeparatorPos = 1;
+  int32_t recordSeparatorPos = 2;
+  int32_t segmentTerminatorPos = 3;
+  int32_t iinPos = 9;
+  int32_t iinLength = 6;
+  int32_t versionPos = 15;
+  int32_t versionLength = 2;
+  int32_t entryCountPos = 19;
+  int32_t entryCountLength = 2;
 };
 
 // The row with this layout id, or null.
@@ -64,7 +67,8 @@ struct SubfileEntry {
   int32_t length = 0;
 };
 
-// How parseSubfile builds the separator set from the header characters.
+// How parseSubfile builds the separator set from the header characters; a
+// space among them is left out.
 enum class SeparatorForm : uint8_t {
   both,                      // element separator and segment terminator
   bothNoDash,                // the same, but a "-" terminator is left out (dates hold dashes)
@@ -87,6 +91,7 @@ using AamvaStoreHook = int32_t (*)(AamvaReader* reader, int32_t fieldId, Span va
 
 struct AamvaReader {
   FieldRecord* record;
+  Span input;  // the text of the run
   AamvaLayout layout;
   char elementSeparator;
   char recordSeparator;
@@ -94,6 +99,9 @@ struct AamvaReader {
   int32_t entryCount;
   int32_t version;
   int32_t headerEnd;
+  // Where the subfile starts for the variants that do not trust the
+  // directory's offset (their fixed-start and pattern-start hooks).
+  int32_t subfileStart;
   // What the subfile walk uses: the separator form and the element map.
   SeparatorForm separatorForm;
   const CodePair* map;

@@ -3,8 +3,10 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "engine/ascii_classes.h"
 #include "engine/text_span.h"
 #include "fields/field_ids.h"
+#include "tables/char_classes.h"
 
 namespace tavrix {
 namespace {
@@ -12,7 +14,7 @@ namespace {
 constexpr char kFs = '\x1c';
 constexpr char kRs = '\x1e';
 
-inline bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigitAt(Span input, int32_t pos) { return isAsciiDigit(byteOf(input.data[pos])) != 0; }
 bool acceptedSeparator(char c) { return c == kFs || c == kRs || c == '6'; }
 bool fsOrRs(char c) { return c == kFs || c == kRs; }
 
@@ -25,10 +27,6 @@ bool textWithin(Span input, int32_t pos, int32_t window, const char* text) {
   const Span needle{text, static_cast<int32_t>(std::strlen(text))};
   return spanFind(Span{input.data + pos, window}, needle) >= 0;
 }
-
-int isValuePadding(int c) { return c == 0 || c == ' ' || (c >= '\t' && c <= '\r'); }
-int isOutsideWideRange(int c) { return c < '!' || c > '}'; }
-int isNotDigit(int c) { return c < '0' || c > '9'; }
 
 bool isDateField(int32_t fieldId) {
   return fieldId == field::expirationDate || fieldId == field::birthDate || fieldId == field::issueDate;
@@ -72,16 +70,6 @@ int32_t entryWithOffsetDelta(AamvaReader* reader, Span input, Span directory, Su
   if (off < 0 || off > input.length) return aamva_rc::kDirectory;
   entry->offset = off;
   entry->length = boundedLength(input, e.lengthText, off);
-  return 0;
-}
-
-int32_t entryAtFixedStart(AamvaReader* reader, Span input, Span directory, SubfileEntry* entry, int32_t start) {
-  const int32_t rc = aamvaEntryTypeOnly(reader, input, directory, entry);
-  if (rc != 0) return rc;
-  // A text too short for the fixed start has no subfile.
-  if (input.length < start) return aamva_rc::kBounds;
-  entry->offset = start;
-  entry->length = input.length - start;
   return 0;
 }
 
@@ -190,7 +178,7 @@ int32_t aamvaEntryOffsetDigitStep(AamvaReader* reader, Span input, Span director
   if (rc != 0) return rc;
   const int32_t off = aamvaDldaaCorrection(input, e.offset);
   if (off < 0 || off > input.length) return aamva_rc::kDirectory;
-  const int32_t start = (off < input.length && isDigit(input.data[off])) ? off + 1 : off;
+  const int32_t start = (off < input.length && isDigitAt(input, off)) ? off + 1 : off;
   // The entry keeps one character before the start, which the location
   // then treats as part of the subfile.
   entry->offset = start - 1;
@@ -205,7 +193,7 @@ int32_t aamvaEntryOffsetTypeRepeat(AamvaReader* reader, Span input, Span directo
   int32_t off = aamvaDldaaCorrection(input, e.offset - 1);
   if (off < 0 || off > input.length) return aamva_rc::kDirectory;
   if (off < input.length) {
-    if (isDigit(input.data[off])) ++off;
+    if (isDigitAt(input, off)) ++off;
     // The subfile repeats its type ("DL") before the first element.
     if (input.length - off >= 2 && input.data[off] == directory.data[0] && input.data[off + 1] == directory.data[1]) {
       off += 2;
@@ -223,20 +211,23 @@ int32_t aamvaEntryTypeOnly(AamvaReader* reader, Span, Span directory, SubfileEnt
   return 0;
 }
 
-int32_t aamvaEntryFixedStart27(AamvaReader* reader, Span input, Span directory, SubfileEntry* entry) {
-  return entryAtFixedStart(reader, input, directory, entry, 27);
+int32_t aamvaEntryFixedStart(AamvaReader* reader, Span input, Span directory, SubfileEntry* entry) {
+  const int32_t rc = aamvaEntryTypeOnly(reader, input, directory, entry);
+  if (rc != 0) return rc;
+  const int32_t start = reader->subfileStart;
+  // A text too short for the fixed start has no subfile.
+  if (start < 0 || input.length < start) return aamva_rc::kBounds;
+  entry->offset = start;
+  entry->length = input.length - start;
+  return 0;
 }
 
-int32_t aamvaEntryFixedStart32(AamvaReader* reader, Span input, Span directory, SubfileEntry* entry) {
-  return entryAtFixedStart(reader, input, directory, entry, 32);
-}
-
-int32_t aamvaEntryPatternStart26(AamvaReader* reader, Span input, Span directory, SubfileEntry* entry) {
+int32_t aamvaEntryPatternStart(AamvaReader* reader, Span input, Span directory, SubfileEntry* entry) {
   const int32_t rc = aamvaEntryTypeOnly(reader, input, directory, entry);
   if (rc != 0) return rc;
   int32_t start = aamvaFindSubfileByPattern(input);
-  if (start < 0) start = 26;
-  if (input.length < start) return aamva_rc::kBounds;
+  if (start < 0) start = reader->subfileStart;
+  if (start < 0 || input.length < start) return aamva_rc::kBounds;
   entry->offset = start;
   entry->length = input.length - start;
   return 0;
@@ -277,7 +268,7 @@ int32_t aamvaEntrySl(AamvaReader* reader, Span input, Span directory, SubfileEnt
   const int32_t off = spanAtoi(offsetText) + static_cast<int32_t>(directory.data - input.data);
   if (off < 0 || off > input.length) return aamva_rc::kDirectory;
   int32_t start = off + 12;
-  if (start < input.length && isDigit(input.data[start])) start = off + 13;
+  if (start < input.length && isDigitAt(input, start)) start = off + 13;
   const Span lengthText{directory.data + 6, 4};
   if (!aamvaNumericText(lengthText)) return aamva_rc::kNoSubfile;
   const int32_t stated = spanAtoi(lengthText);
@@ -291,8 +282,9 @@ int32_t aamvaEntrySl(AamvaReader* reader, Span input, Span directory, SubfileEnt
 
 // ---- subfile location ----
 
-int32_t aamvaLocateFixedStart41(AamvaReader*, Span input, const SubfileEntry*, Span* data) {
-  Span located = input.length > 41 ? Span{input.data + 41, input.length - 41} : Span{input.data, 0};
+int32_t aamvaLocateFixedStart(AamvaReader* reader, Span input, const SubfileEntry*, Span* data) {
+  const int32_t start = reader->subfileStart;
+  Span located = start >= 0 && input.length > start ? Span{input.data + start, input.length - start} : Span{input.data, 0};
   located = aamvaDropSubfileType(located);
   if (!spanIsEmpty(located) && located.data[0] == 'L') spanAdvance(&located, 1);
   *data = located;
@@ -315,13 +307,14 @@ int32_t aamvaLocatePlain(AamvaReader*, Span input, const SubfileEntry* entry, Sp
 
 int32_t aamvaStoreRotatedDates(AamvaReader* reader, int32_t fieldId, Span value) {
   if (!isDateField(fieldId)) return aamvaStoreElement(reader, fieldId, value);
-  spanTrimIf(&value, isValuePadding);
+  spanTrimIf(&value, isBlankOrNul);
   storeRotated(reader, fieldId, value);
   return 0;
 }
 
 int32_t aamvaStoreWideTrimRotatedDates(AamvaReader* reader, int32_t fieldId, Span value) {
-  spanTrimIf(&value, isOutsideWideRange);
+  // Everything outside "!".."}" goes at both ends.
+  spanTrimIf(&value, isNotVisible);
   if (fieldId == field::heightCm) fieldId = field::height;
   return aamvaStoreRotatedDates(reader, fieldId, value);
 }
@@ -330,10 +323,7 @@ int32_t aamvaStoreMonthNameDates(AamvaReader* reader, int32_t fieldId, Span valu
   if (isDateField(fieldId) && value.length == 11) {
     static constexpr char kMonths[] = "JANFEBMARAPRMAYJUNJULAUGSEPOCTNOVDEC";
     char month[3];
-    for (int32_t i = 0; i < 3; ++i) {
-      const char c = value.data[3 + i];
-      month[i] = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-    }
+    for (int32_t i = 0; i < 3; ++i) month[i] = asciiUpper(value.data[3 + i]);
     int32_t number = 0;
     for (int32_t m = 0; m < 12 && number == 0; ++m) {
       if (std::memcmp(kMonths + 3 * m, month, 3) == 0) number = m + 1;

@@ -28,21 +28,24 @@ int32_t aamvaEntryCountLenient(AamvaReader* reader, Span input);
 int32_t aamvaParseHeaderLineFeed(AamvaReader* reader, Span input);
 
 // Directory entry forms (the names say how the subfile start is found).
+// The fixed and pattern forms read the variant's subfileStart.
 int32_t aamvaEntryOffsetMinusOne(AamvaReader* reader, Span input, Span directory, SubfileEntry* entry);
 int32_t aamvaEntryOffsetPlusOne(AamvaReader* reader, Span input, Span directory, SubfileEntry* entry);
 int32_t aamvaEntryOffsetDigitStep(AamvaReader* reader, Span input, Span directory, SubfileEntry* entry);
 int32_t aamvaEntryOffsetTypeRepeat(AamvaReader* reader, Span input, Span directory, SubfileEntry* entry);
 int32_t aamvaEntryTypeOnly(AamvaReader* reader, Span input, Span directory, SubfileEntry* entry);
-int32_t aamvaEntryFixedStart27(AamvaReader* reader, Span input, Span directory, SubfileEntry* entry);
-int32_t aamvaEntryFixedStart32(AamvaReader* reader, Span input, Span directory, SubfileEntry* entry);
-int32_t aamvaEntryPatternStart26(AamvaReader* reader, Span input, Span directory, SubfileEntry* entry);
+// The subfile runs from subfileStart to the end of the input.
+int32_t aamvaEntryFixedStart(AamvaReader* reader, Span input, Span directory, SubfileEntry* entry);
+// The subfile starts where the element pattern is found, else at subfileStart.
+int32_t aamvaEntryPatternStart(AamvaReader* reader, Span input, Span directory, SubfileEntry* entry);
 int32_t aamvaEntryNextSubfile(AamvaReader* reader, Span input, Span directory, SubfileEntry* entry);
 // The "SL" directory: its offset counts from the entry itself.
 int32_t aamvaFindSlDirectoryEntry(AamvaReader* reader, Span input, Span* directory);
 int32_t aamvaEntrySl(AamvaReader* reader, Span input, Span directory, SubfileEntry* entry);
 
 // Subfile location forms.
-int32_t aamvaLocateFixedStart41(AamvaReader* reader, Span input, const SubfileEntry* entry, Span* data);
+// The data runs from subfileStart to the end whatever the entry says.
+int32_t aamvaLocateFixedStart(AamvaReader* reader, Span input, const SubfileEntry* entry, Span* data);
 int32_t aamvaLocateTypeOnly(AamvaReader* reader, Span input, const SubfileEntry* entry, Span* data);
 int32_t aamvaLocatePlain(AamvaReader* reader, Span input, const SubfileEntry* entry, Span* data);
 

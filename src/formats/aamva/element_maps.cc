@@ -1,5 +1,6 @@
 #include "formats/aamva/element_maps.h"
 
+#include <array>
 #include <iterator>
 
 #include "fields/field_ids.h"
@@ -328,7 +329,40 @@ constexpr CodePair kElementMap2014[] = {
 };
 static_assert(std::size(kElementMap2014) == 68, "element map 2014 pair count");
 
+// Every element id of every edition begins with "D" or "P"; one flag per
+// id of those two letters.
+constexpr int32_t idIndex(char c0, char c1, char c2) {
+  if ((c0 != 'D' && c0 != 'P') || c1 < 'A' || c1 > 'Z' || c2 < 'A' || c2 > 'Z') return -1;
+  return (c0 == 'D' ? 0 : 26 * 26) + (c1 - 'A') * 26 + (c2 - 'A');
+}
+
+constexpr std::array<bool, 2 * 26 * 26> knownIds() {
+  std::array<bool, 2 * 26 * 26> known{};
+  auto add = [&known](const CodePair* map, size_t count) {
+    for (size_t i = 0; i < count; ++i) {
+      const uint32_t code = map[i].code;
+      const int32_t at = idIndex(static_cast<char>(code >> 16), static_cast<char>((code >> 8) & 0xFF),
+                                 static_cast<char>(code & 0xFF));
+      if (at >= 0) known[static_cast<size_t>(at)] = true;
+    }
+  };
+  add(kElementMap2000, std::size(kElementMap2000));
+  add(kElementMap2003, std::size(kElementMap2003));
+  add(kElementMap2009, std::size(kElementMap2009));
+  add(kElementMap2011, std::size(kElementMap2011));
+  add(kElementMap2014, std::size(kElementMap2014));
+  return known;
+}
+constexpr std::array<bool, 2 * 26 * 26> kKnownIds = knownIds();
+static_assert(kKnownIds[idIndex('D', 'A', 'Q')] && kKnownIds[idIndex('P', 'A', 'F')] && !kKnownIds[idIndex('D', 'O', 'E')],
+              "the element ids of all editions");
+
 }  // namespace
+
+bool isAamvaElementId(const char* id) {
+  const int32_t at = idIndex(id[0], id[1], id[2]);
+  return at >= 0 && kKnownIds[static_cast<size_t>(at)];
+}
 
 ElementMap elementMap(ElementMapId id) {
   switch (id) {

@@ -29,4 +29,8 @@ inline constexpr int32_t kElementMapMaxPairs = 82;
 
 ElementMap elementMap(ElementMapId id);
 
+// True when the three characters are the id of an element in any edition's
+// map.
+bool isAamvaElementId(const char* id);
+
 }  // namespace tavrix

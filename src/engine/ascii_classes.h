@@ -10,15 +10,17 @@
 
 namespace tavrix {
 
-int isAsciiDigit(int c);   // '0'..'9'
-int isAsciiUpper(int c);   // 'A'..'Z'
-int isAsciiLower(int c);   // 'a'..'z'
-int isAsciiAlpha(int c);   // letters
-int isAsciiAlnum(int c);   // letters and digits
-int isAsciiSpace(int c);   // space, TAB, LF, VT, FF, CR
-int isAsciiHexDigit(int c);  // '0'..'9', 'A'..'F', 'a'..'f'
-int isMrzLetter(int c);    // 'A'..'Z' or the filler '<'
-int isMrzChar(int c);      // '0'..'9', 'A'..'Z' or '<'
+// Inline, so that the parsers' loops pay no call; each still has one
+// address to be passed as a predicate.
+inline int isAsciiDigit(int c) { return c >= '0' && c <= '9'; }
+inline int isAsciiUpper(int c) { return c >= 'A' && c <= 'Z'; }
+inline int isAsciiLower(int c) { return c >= 'a' && c <= 'z'; }
+inline int isAsciiAlpha(int c) { return isAsciiUpper(c) || isAsciiLower(c); }  // letters
+inline int isAsciiAlnum(int c) { return isAsciiAlpha(c) || isAsciiDigit(c); }  // letters and digits
+inline int isAsciiSpace(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }  // space, TAB, LF, VT, FF, CR
+inline int isAsciiHexDigit(int c) { return isAsciiDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
+inline int isMrzLetter(int c) { return isAsciiUpper(c) || c == '<'; }  // 'A'..'Z' or the filler '<'
+inline int isMrzChar(int c) { return isMrzLetter(c) || isAsciiDigit(c); }  // '0'..'9', 'A'..'Z' or '<'
 
 // Upper-case form of an ASCII letter; any other byte unchanged.
 inline constexpr char asciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }

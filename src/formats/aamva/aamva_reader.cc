@@ -394,7 +394,14 @@ int32_t aamvaFillEmptyWalk(AamvaReader* reader, Span data, CharSet separators, c
 }
 
 int32_t aamvaStoreElement(AamvaReader* reader, int32_t fieldId, Span value) {
-  spanTrimIf(&value, isBlankOrNul);
+  // White space and NULs around the value go (the loop is isBlankOrNul,
+  // written out: this runs for every element of every layout tried).
+  auto padding = [](char c) { return c == '\0' || c == ' ' || (c >= '\t' && c <= '\r'); };
+  while (value.length > 0 && padding(value.data[0])) {
+    ++value.data;
+    --value.length;
+  }
+  while (value.length > 0 && padding(value.data[value.length - 1])) --value.length;
   // An element with nothing after its id clears what an earlier one stored.
   recordSetFieldIf(reader->record, fieldId, value, nullptr, nullptr, '\0');
   return 0;

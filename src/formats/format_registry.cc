@@ -3,18 +3,22 @@
 #include "engine/issuer_consistency.h"
 #include "formats/aamva/aamva_rows.h"
 #include "formats/family_rows.h"
+#include "formats/other/hc_rows.h"
+#include "formats/stripe/stripe_rows.h"
 
 namespace tavrix {
 namespace {
 
 // Rows are tried in this order and an equal score never replaces an earlier
 // row, so the order decides between look-alike formats. The stripe rows
-// (format ids 0 to 16) will stand before the AAMVA rows, the other
+// (format ids 0 to 16) stand before the AAMVA rows, the other
 // document classes after them.
-constexpr auto kRegistry = joinRows(kAamvaRows, std::array<FormatRow, 0>{});
+constexpr auto kRegistry = joinRows(kStripeRows, kAamvaRows, kHealthCardRows);
 
 static_assert(familyComplete(kAamvaRows, kAamvaBarcode, 17, 47), "the AAMVA block holds formats 17 to 47");
-static_assert(kRegistry.size() == 31, "the registry's rows");
+static_assert(familyComplete(kStripeRows, kMagneticStripe, 0, 16), "the stripe block holds formats 0 to 16");
+static_assert(familyComplete(kHealthCardRows, kHealthCard, 48, 50), "the HC block holds formats 48 to 50");
+static_assert(kRegistry.size() == 51, "the registry's rows");
 static_assert(formatIdsUnique(kRegistry), "every format id once");
 
 }  // namespace

@@ -27,5 +27,7 @@ struct WinningExample {
 };
 
 std::vector<WinningExample> aamvaWinningExamples();
+std::vector<WinningExample> stripeWinningExamples();
+std::vector<WinningExample> healthCardWinningExamples();
 
 }  // namespace tavrix::test

@@ -17,7 +17,7 @@ namespace {
 
 std::vector<WinningExample> allExamples() {
   std::vector<WinningExample> all;
-  for (auto family : {aamvaWinningExamples}) {
+  for (auto family : {stripeWinningExamples, aamvaWinningExamples, healthCardWinningExamples}) {
     for (WinningExample& e : family()) all.push_back(std::move(e));
   }
   return all;

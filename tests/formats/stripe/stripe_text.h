@@ -8,6 +8,8 @@
 
 #include "api/diagnostics.h"
 #include "engine/parser_handle.h"
+#include "engine/record.h"
+#include "formats/stripe/stripe_formats.h"
 #include "tavrix_parser.h"
 
 namespace tavrix::test {
@@ -69,8 +71,36 @@ struct StripeParse {
   std::string get(Getter getter) const {
     char buffer[256];
     const int32_t rc = getter(handle, buffer, sizeof buffer);
-    return rc == 0 ? std::string(buffer) : "<" + std::to_string(rc) + ">";
+    if (rc == 0) return std::string(buffer);
+    std::string refused = "<";
+    refused += std::to_string(rc);
+    refused += '>';
+    return refused;
   }
 };
+
+// One format's parser run directly on (already upper-case) text, with a
+// record of its own.
+struct DirectParse {
+  FieldRecord record{};
+  char arena[1024];
+  int32_t code = 0;
+
+  template <typename Parser>
+  DirectParse(Parser parser, const std::string& text) {
+    recordAttachArena(&record, arena, sizeof arena);
+    code = parser(text.data(), static_cast<int32_t>(text.size()), &record, nullptr);
+  }
+  std::string field(int32_t id) const {
+    const Span s = recordField(&record, id);
+    return s.length > 0 ? std::string(s.data, static_cast<size_t>(s.length)) : "";
+  }
+};
+
+// The three-track format `Id` as a plain parser.
+template <int32_t Id>
+int32_t stripeFormat(const char* text, int32_t length, FieldRecord* record, const ParserHandle* context) {
+  return parseStripeVariant(Id, text, length, record, context);
+}
 
 }  // namespace tavrix::test

@@ -102,6 +102,18 @@ void BM_ParseAamvaAndGetAll(benchmark::State& state, const std::string& (*input)
 BENCHMARK_CAPTURE(BM_ParseAamvaAndGetAll, v01, aamvaV01);
 BENCHMARK_CAPTURE(BM_ParseAamvaAndGetAll, v08, aamvaV08);
 
+// A three-track licence stripe as a reader delivers it, about 130 bytes.
+const std::string& stripeThreeTracks() {
+  static const std::string text =
+      "%CAANYTOWN^SAMPLE$ALEX$JORDAN^742 EVERGREEN TERRACE^?;6360001234567=2903198603140?"
+      "%0 95814      C               M510165BROBLK?";
+  return text;
+}
+void BM_ParseStripe(benchmark::State& state) { BM_ParseAamva(state, stripeThreeTracks); }
+BENCHMARK(BM_ParseStripe);
+void BM_ParseStripeAndGetAll(benchmark::State& state) { BM_ParseAamvaAndGetAll(state, stripeThreeTracks); }
+BENCHMARK(BM_ParseStripeAndGetAll);
+
 template <tavrix::Decoder decoder>
 void BM_Decode(benchmark::State& state) {
   const std::string text = noiseText(static_cast<size_t>(state.range(0)));

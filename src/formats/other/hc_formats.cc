@@ -274,11 +274,15 @@ bool storeTagged(FieldRecord* record, Span tag, Span value) {
 // with the same tag overwrites the field.
 int32_t walkTaggedLines(Span text, FieldRecord* record) {
   int32_t counted = 0;
-  Span rest = text;
-  while (!spanIsEmpty(rest)) {
-    Span line;
-    spanNextToken(rest, &line, &rest, "\n", kTokenSkipLeading);
-    if (line.length <= 4) continue;
+  const char* p = text.data;
+  const char* const end = text.data + text.length;
+  while (p < end) {
+    const void* feed = std::memchr(p, '\n', static_cast<size_t>(end - p));
+    const char* stop = feed != nullptr ? static_cast<const char*>(feed) : end;
+    const Span line{p, static_cast<int32_t>(stop - p)};
+    p = stop + 1;
+    // Every tag opens with 'C'; other lines are passed over at once.
+    if (line.length <= 4 || line.data[0] != 'C') continue;
     Span value{line.data + 4, line.length - 4};
     spanTrimSet(&value, " ");
     if (spanIsEmpty(value)) continue;

@@ -99,6 +99,8 @@ int32_t parseStripeVariant(int32_t formatId, const char* text, int32_t length, F
 }
 
 int32_t parseStripeWithoutLineFeeds(char* text, int32_t length, FieldRecord* record, const ParserHandle* context) {
+  // The text must open with track 1's '%': a foreign text is left as it is.
+  if (length >= 5 && text[0] != '%' && text[0] != '\n') return stripe_rc::kNotThisLayout;
   int32_t kept = 0;
   for (int32_t i = 0; i < length; ++i) {
     if (text[i] != '\n') text[kept++] = text[i];

@@ -86,15 +86,19 @@ int32_t runAustralian(StripeParser* parser, const char* text, int32_t length) {
 
 int32_t splitFirstLine(StripeParser*, const char* text, int32_t length, TrackSet* tracks) {
   if (length < 4) return kTooShort;
-  Span rest{text, length};
+  auto lineEnd = [](char c) { return c == '\r' || c == '\n'; };
+  int32_t i = 0;
   Span line{};
-  while (!spanIsEmpty(rest)) {
-    spanNextToken(rest, &line, &rest, "\r\n", kTokenSkipLeading);
-    if (line.length > 1) break;
-    line = Span{};
+  while (i < length && line.length < 2) {
+    while (i < length && lineEnd(text[i])) ++i;
+    const int32_t start = i;
+    while (i < length && !lineEnd(text[i])) ++i;
+    line = Span{text + start, i - start};
   }
-  spanTrimSet(&rest, "\r\n");
-  if (!spanIsEmpty(rest)) return kNotThisLayout;
+  if (line.length < 2) line = Span{};
+  // Nothing but line ends may follow the line.
+  while (i < length && lineEnd(text[i])) ++i;
+  if (i < length) return kNotThisLayout;
   tracks->track1 = line;
   return VTX_OK;
 }

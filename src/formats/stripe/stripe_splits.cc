@@ -2,7 +2,6 @@
 #include <cstring>
 
 #include "engine/text_span.h"
-#include "engine/text_tokens.h"
 #include "formats/stripe/stripe_layouts.h"
 
 namespace tavrix {
@@ -44,22 +43,31 @@ int32_t findLastPair(const char* text, int32_t length, bool stopAtLineFeed) {
   return -1;
 }
 
+bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+
 // The lines of at least two characters, up to `wanted` of them.
 int32_t lineTracks(const char* text, int32_t length, Span* out, int32_t wanted) {
   int32_t found = 0;
-  Span rest{text, length};
-  while (found < wanted && !spanIsEmpty(rest)) {
-    Span line;
-    spanNextToken(rest, &line, &rest, "\r\n", kTokenSkipLeading);
-    if (line.length >= 2) out[found++] = line;
+  int32_t i = 0;
+  while (found < wanted && i < length) {
+    while (i < length && isLineEnd(text[i])) ++i;
+    const int32_t start = i;
+    while (i < length && !isLineEnd(text[i])) ++i;
+    if (i - start >= 2) out[found++] = Span{text + start, i - start};
   }
   return found;
+}
+
+// Every licence layout read in lines has a track 2 that opens with ';'.
+bool hasTrack2Sentinel(const char* text, int32_t length) {
+  return std::memchr(text, ';', static_cast<size_t>(length)) != nullptr;
 }
 
 // Tracks in lines, trimmed of spaces and quotes; `order` gives which line
 // each of track 1, 2 and 3 is.
 int32_t splitLines(const char* text, int32_t length, TrackSet* tracks, const int32_t (&order)[3]) {
   if (length < 6) return kTooShort;
+  if (!hasTrack2Sentinel(text, length)) return kNotThisLayout;
   Span lines[3] = {};
   lineTracks(text, length, lines, 3);
   for (Span& line : lines) spanTrimSet(&line, " \"");
@@ -71,14 +79,21 @@ int32_t splitLines(const char* text, int32_t length, TrackSet* tracks, const int
 
 int32_t questionMarkTracks(const char* text, int32_t length, TrackSet* tracks, bool trimmed) {
   if (length < 8) return kTooShort;
+  // Both layouts need track 2's ';' and at least one end sentinel.
+  if (!hasTrack2Sentinel(text, length) || std::memchr(text, '?', static_cast<size_t>(length)) == nullptr) {
+    return kNotThisLayout;
+  }
   Span found[3] = {};
   int32_t count = 0;
-  Span rest{text, length};
-  while (count < 3 && !spanIsEmpty(rest)) {
-    Span token;
-    spanNextToken(rest, &token, &rest, "?", kTokenSkipLeading);
+  const char* p = text;
+  const char* const end = text + length;
+  while (count < 3 && p < end) {
+    const void* mark = std::memchr(p, '?', static_cast<size_t>(end - p));
+    const char* stop = mark != nullptr ? static_cast<const char*>(mark) : end;
+    Span token{p, static_cast<int32_t>(stop - p)};
     if (trimmed) spanTrimSet(&token, "\r\n ");
     if (token.length > 0) found[count++] = token;
+    p = stop + 1;
   }
   if (count < 3) return kNotThisLayout;
   *tracks = TrackSet{found[0], found[1], found[2]};
@@ -117,6 +132,7 @@ int32_t splitLastPairToTrack3(StripeParser*, const char* text, int32_t length, T
 
 int32_t splitTwoLines(StripeParser*, const char* text, int32_t length, TrackSet* tracks) {
   if (length < 4) return kTooShort;
+  if (!hasTrack2Sentinel(text, length)) return kNotThisLayout;
   Span lines[2] = {};
   lineTracks(text, length, lines, 2);
   tracks->track1 = lines[0];

@@ -211,8 +211,10 @@ TEST(StripeLayouts, ShiftedIssuerNumber) {
   for (const std::string track1 : {"%BCVICTORIA^DOE$JOHN^1 MAIN ST^?", "%12ANYTOWN^DOE$JOHN^1 MAIN ST^?"}) {
     EXPECT_EQ(DirectParse(stripeFormat<5>, track1 + ";" + kTrack2 + kTrack3).code, VTX_ERR_MALFORMED) << track1;
   }
-  // A track 2 too short to hold the issuer number after the two characters.
+  // A track 2 too short to hold the issuer number after the two characters,
+  // and a track 1 of its sentinel alone.
   EXPECT_EQ(DirectParse(stripeFormat<5>, "%CAANYTOWN^?;;63?%0 95814?").code, VTX_ERR_MALFORMED);
+  EXPECT_EQ(DirectParse(stripeFormat<5>, "%?;" + kTrack2 + kTrack3).code, VTX_ERR_MALFORMED);
 }
 
 TEST(StripeLayouts, BracketsNeedEveryTrack) {

@@ -114,6 +114,17 @@ void BM_ParseTd3Zone(benchmark::State& state) { BM_ParseAamva(state, td3Zone); }
 BENCHMARK(BM_ParseTd3Zone);
 void BM_ParseTd3ZoneAndGetAll(benchmark::State& state) { BM_ParseAamvaAndGetAll(state, td3Zone); }
 BENCHMARK(BM_ParseTd3ZoneAndGetAll);
+// A three-track licence stripe as a reader delivers it, about 130 bytes.
+const std::string& stripeThreeTracks() {
+  static const std::string text =
+      "%CAANYTOWN^SAMPLE$ALEX$JORDAN^742 EVERGREEN TERRACE^?;6360001234567=2903198603140?"
+      "%0 95814      C               M510165BROBLK?";
+  return text;
+}
+void BM_ParseStripe(benchmark::State& state) { BM_ParseAamva(state, stripeThreeTracks); }
+BENCHMARK(BM_ParseStripe);
+void BM_ParseStripeAndGetAll(benchmark::State& state) { BM_ParseAamvaAndGetAll(state, stripeThreeTracks); }
+BENCHMARK(BM_ParseStripeAndGetAll);
 
 template <tavrix::Decoder decoder>
 void BM_Decode(benchmark::State& state) {

@@ -27,6 +27,8 @@ struct WinningExample {
 };
 
 std::vector<WinningExample> aamvaWinningExamples();
+std::vector<WinningExample> stripeWinningExamples();
+std::vector<WinningExample> healthCardWinningExamples();
 std::vector<WinningExample> cacWinningExamples();
 std::vector<WinningExample> nationalWinningExamples();
 std::vector<WinningExample> zoneWinningExamples();

@@ -18,7 +18,8 @@ namespace {
 
 std::vector<WinningExample> allExamples() {
   std::vector<WinningExample> all;
-  for (auto family : {aamvaWinningExamples, cacWinningExamples, nationalWinningExamples, zoneWinningExamples}) {
+  for (auto family : {stripeWinningExamples, aamvaWinningExamples, healthCardWinningExamples, cacWinningExamples,
+                      nationalWinningExamples, zoneWinningExamples}) {
     for (WinningExample& e : family()) all.push_back(std::move(e));
   }
   return all;

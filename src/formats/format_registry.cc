@@ -2,11 +2,11 @@
 
 #include "engine/issuer_consistency.h"
 #include "formats/aamva/aamva_rows.h"
-#include "formats/cac/cac_rows.h"
+#include "formats/other/cac/cac_rows.h"
 #include "formats/family_rows.h"
-#include "formats/mrz/mrz_rows.h"
-#include "formats/national/national_rows.h"
-#include "formats/other/hc_rows.h"
+#include "formats/other/mrz/mrz_rows.h"
+#include "formats/other/national/national_rows.h"
+#include "formats/other/hc/hc_rows.h"
 #include "formats/stripe/stripe_rows.h"
 
 namespace tavrix {

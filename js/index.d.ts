@@ -112,5 +112,12 @@ export class Parser {
 /** The library's version, e.g. "1.27.0". */
 export function version(): string;
 
-/** Bytes of WebAssembly memory the package holds (grows, never shrinks). */
-export function memoryBytes(): number;
+/** The package's WebAssembly memory. */
+export interface MemoryUsage {
+  /** Size of the memory: grows with the longest document read, never shrinks. */
+  memoryBytes: number;
+  /** Bytes allocated in it: the parsers' handles and buffers. */
+  allocatedBytes: number;
+}
+
+export function memoryUsage(): MemoryUsage;

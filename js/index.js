@@ -303,10 +303,12 @@ function version() {
   return `${m._VTX_getMajorVersion()}.${m._VTX_getMinorVersion()}.${m._VTX_getBuildVersion()}`;
 }
 
-// Bytes of WebAssembly memory in use by the package (it grows with the
-// longest document read and never shrinks).
-function memoryBytes() {
-  return instance().m.HEAPU8.length;
+// The package's WebAssembly memory: its size (it grows with the longest
+// document read and never shrinks) and the bytes allocated in it (handles,
+// their buffers, the parsers' own buffers).
+function memoryUsage() {
+  const { m } = instance();
+  return { memoryBytes: m.HEAPU8.length, allocatedBytes: m._tavrix_wasm_allocated() };
 }
 
-module.exports = { parse, Parser, version, memoryBytes };
+module.exports = { parse, Parser, version, memoryUsage };

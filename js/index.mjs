@@ -2,4 +2,4 @@
 // entry (index.js), which loads the WebAssembly module.
 import tavrix from './index.js';
 
-export const { parse, Parser, version, memoryBytes } = tavrix;
+export const { parse, Parser, version, memoryUsage } = tavrix;

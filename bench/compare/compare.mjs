@@ -9,6 +9,9 @@
 // samples) lasts at least --batch seconds. Our two modes run in the timing
 // child, asked for one batch at a time over its standard input, in the same
 // rotation as the JavaScript parsers, so machine load falls on all alike.
+// With --package, our npm package (the library compiled to WebAssembly) runs
+// in this Node process beside the JavaScript parsers, timed as they are:
+// its parse() of the text, which reads every getter into the result object.
 // Each batch is timed in CPU time of the timing process (Node's, or the
 // child's) and in wall time; the machine is shared, and CPU time is what
 // other processes' load disturbs least. A sample's time is the median over
@@ -16,7 +19,7 @@
 // samples.
 //
 // Usage: node compare.mjs --timer PATH --samples PATH --modules DIR
-//          [--rounds N] [--batch SECONDS] [--warmup SECONDS] [--kinds LIST]
+//          [--package DIR] [--rounds N] [--batch SECONDS] [--warmup SECONDS] [--kinds LIST]
 
 import { spawn } from 'node:child_process';
 import fs from 'node:fs';
@@ -39,6 +42,7 @@ function parseOptions(argv) {
       case '--timer': options.timer = value; break;
       case '--samples': options.samples = value; break;
       case '--modules': options.modules = value; break;
+      case '--package': options.package = value; break;
       case '--rounds': options.rounds = positive(name, value, true); break;
       case '--batch': options.batch = positive(name, value); break;
       case '--warmup': options.warmup = positive(name, value); break;
@@ -186,6 +190,9 @@ async function main() {
     path.join(options.modules, 'node_modules', name, 'package.json'), 'utf8')).version;
   silenceConsole();
 
+  // Our npm package, loaded as a user would: require() of its directory.
+  const wasm = options.package ? createRequire(path.join(path.resolve(options.package), 'package.json'))('./index.js') : null;
+
   const timer = new Timer(options.timer, options.samples);
   const ours = await timer.start();
   if (ours.length !== samples.length || ours.some((s, i) => s?.id !== samples[i].id)) {
@@ -196,6 +203,12 @@ async function main() {
   const warmupNs = options.warmup * 1e9;
   write(`# bench/compare: ${options.rounds} rounds, batches of at least ${options.batch} s`);
   write(`machine: ${machineLine()}`);
+  if (wasm) {
+    // The package must read every sample as the native library does.
+    const differing = samples.filter((sample, i) => wasm.parse(sample.input).resultCode !== ours[i].result);
+    if (differing.length > 0) throw new Error(`the npm package and the timing child differ on ${differing.map((x) => x.id).join(', ')}`);
+    write(`npm package: tavrix-parser ${wasm.version()} (WebAssembly) from ${options.package}`);
+  }
 
   const kinds = [];
   for (const kind of options.kinds) {
@@ -219,6 +232,13 @@ async function main() {
     }
     for (const [mode, label] of [['parse', 'ours: VTX_parse'], ['all', 'ours: VTX_parse + every getter']]) {
       contestants.push({ label, js: false, indices: all, measure: (counts) => timer.batch(mode, all, counts) });
+    }
+    if (wasm) {
+      const texts = all.map((i) => samples[i].input);
+      contestants.push({
+        label: 'ours: npm package (WebAssembly), parse()', js: false, indices: all,
+        measure: async (counts) => timeJs(wasm.parse, texts, counts),
+      });
     }
     kinds.push({ kind, all, contestants, recognised: all.filter((i) => ours[i].result === 0).length });
   }

@@ -8,11 +8,12 @@
 # Release build with the benchmarks if it is new; an existing build tree
 # keeps its settings and only gains -DTAVRIX_BENCH=ON. The script builds the
 # timing child there, installs the parsers pinned in package-lock.json with
-# `npm ci` into BUILD-DIR/compare (never into the source tree) and runs the
-# driver. Driver options: --rounds N (11), --batch SECONDS (0.5),
-# --warmup SECONDS (1), --kinds aamva,stripe,mrz.
+# `npm ci` into BUILD-DIR/compare (never into the source tree), builds our
+# npm package (the WebAssembly build of js/) in BUILD-DIR/wasm when
+# Emscripten is there, and runs the driver. Driver options: --rounds N (11),
+# --batch SECONDS (0.5), --warmup SECONDS (1), --kinds aamva,stripe,mrz.
 # Needs CMake, a C++20 compiler, Google Benchmark (for -DTAVRIX_BENCH=ON),
-# Node 20 or later and npm.
+# Node 20 or later and npm; for the package, Emscripten (emcmake, em++).
 set -euo pipefail
 
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
@@ -51,7 +52,19 @@ if ! cmp -s "$source_dir/bench/compare/package-lock.json" "$modules_dir/package-
   (cd "$modules_dir" && npm ci --ignore-scripts --no-audit --no-fund --loglevel=error >/dev/null)
 fi
 
+# Our npm package, timed in the same Node process as the JavaScript parsers.
+package_args=()
+if command -v emcmake >/dev/null && command -v em++ >/dev/null; then
+  wasm_dir=$build_dir/wasm
+  [ -f "$wasm_dir/CMakeCache.txt" ] ||
+    emcmake cmake -S "$source_dir/js" -B "$wasm_dir" -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "$wasm_dir" -j2 --target tavrix_wasm >/dev/null
+  package_args=(--package "$wasm_dir/package")
+else
+  echo "run.sh: warning: no Emscripten (emcmake, em++): the npm package is left out" >&2
+fi
+
 exec node "$source_dir/bench/compare/compare.mjs" \
   --timer "$build_dir/bench/tavrix_compare_timer" \
   --samples "$source_dir/tests/data/real-world.jsonl" \
-  --modules "$modules_dir" "$@"
+  --modules "$modules_dir" "${package_args[@]}" "$@"

@@ -4,6 +4,8 @@
 // (a single byte kept per parse would show), and the memory keeps its size.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
+import v8 from 'node:v8';
+import vm from 'node:vm';
 
 import { fixClockToGoldenDay, goldenBarcode, goldenTexts, tavrix } from './support.mjs';
 
@@ -51,5 +53,24 @@ test('a parser holds memory until it is closed', () => {
   parser.parse(texts[0].input);
   assert.ok(tavrix.memoryUsage().allocatedBytes > before);
   parser.close();
+  assert.equal(tavrix.memoryUsage().allocatedBytes, before);
+});
+
+test('a parser dropped without close() is freed by the garbage collector', async () => {
+  v8.setFlagsFromString('--expose-gc');
+  const gc = vm.runInNewContext('gc');
+  const settle = async () => {
+    for (let i = 0; i < 5; ++i) {
+      gc();
+      await new Promise((resolve) => setImmediate(resolve));
+    }
+  };
+  await settle();
+  const before = tavrix.memoryUsage().allocatedBytes;
+  (() => {
+    for (let i = 0; i < 200; ++i) new tavrix.Parser().parse(texts[i % texts.length].input);
+  })();
+  assert.ok(tavrix.memoryUsage().allocatedBytes > before + 200 * 1024);
+  await settle();
   assert.equal(tavrix.memoryUsage().allocatedBytes, before);
 });

@@ -147,7 +147,7 @@ function isInt32(v) {
   return Number.isInteger(v) && v >= -0x80000000 && v <= INT32_MAX;
 }
 
-// The barcode geometry of the options, or null.
+// The barcode geometry of the options (a copy), or null.
 function checkOptions(options) {
   if (options === undefined || options === null) return null;
   if (typeof options !== 'object') throw new TypeError('tavrix-parser: options must be an object');
@@ -156,10 +156,12 @@ function checkOptions(options) {
   if (typeof barcode !== 'object') {
     throw new TypeError('tavrix-parser: options.barcode must be an object { columns, rows, ecl }');
   }
+  // Each number is read once, so what is checked is what the validator gets.
+  const geometry = { columns: barcode.columns, rows: barcode.rows, ecl: barcode.ecl };
   for (const key of ['columns', 'rows', 'ecl']) {
-    if (!isInt32(barcode[key])) throw new TypeError(`tavrix-parser: options.barcode.${key} must be an integer`);
+    if (!isInt32(geometry[key])) throw new TypeError(`tavrix-parser: options.barcode.${key} must be an integer`);
   }
-  return barcode;
+  return geometry;
 }
 
 // The NUL-terminated value at heap[from] (at most up to `limit`) as Latin-1

@@ -163,12 +163,16 @@ int32_t decodeNormalizedPrintable(const char* input, int32_t length, char* out, 
   const int32_t rc = decodeNormalized(input, length, out, capacity, &n);
   if (outLength != nullptr) *outLength = n;
   if (rc != VTX_OK || n < 1) return rc;
-  for (int32_t i = 0; i < n; ++i) {
-    const int c = byteOf(out[i]);
-    const bool keep = c == kLF || c == kCR || c == kRS || (c >= 0x20 && c <= 0x7A);
-    if (!keep) out[i] = ' ';
-  }
+  normalizedToPrintable(out, n);
   return VTX_OK;
+}
+
+void normalizedToPrintable(char* text, int32_t n) {
+  for (int32_t i = 0; i < n; ++i) {
+    const int c = byteOf(text[i]);
+    const bool keep = c == kLF || c == kCR || c == kRS || (c >= 0x20 && c <= 0x7A);
+    if (!keep) text[i] = ' ';
+  }
 }
 
 int32_t decodeMrzText(const char* input, int32_t length, char* out, int32_t capacity, int32_t* outLength) {

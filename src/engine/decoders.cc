@@ -111,6 +111,21 @@ constexpr HeaderRepair kHeaderRepairs[] = {
 };
 static_assert(sizeof(kHeaderRepairs) / sizeof(kHeaderRepairs[0]) == 11);
 
+// For each byte, what a zone keeps of it: digits, upper-case letters and
+// '<' as they are, lower-case letters upper-cased, 0 for the rest.
+struct ZoneCharacters {
+  char of[256] = {};
+};
+constexpr ZoneCharacters buildZoneCharacters() {
+  ZoneCharacters table;
+  for (int c = 0; c < 256; ++c) {
+    if (isAsciiDigit(c) || isAsciiUpper(c) || c == '<') table.of[c] = static_cast<char>(c);
+    if (isAsciiLower(c)) table.of[c] = static_cast<char>(c - 'a' + 'A');
+  }
+  return table;
+}
+constexpr ZoneCharacters kZoneCharacters = buildZoneCharacters();
+
 }  // namespace
 
 int32_t decodeVerbatim(const char* input, int32_t length, char* out, int32_t capacity, int32_t* outLength) {
@@ -124,7 +139,12 @@ int32_t decodeVerbatim(const char* input, int32_t length, char* out, int32_t cap
 int32_t decodeFoldLatin1(const char* input, int32_t length, char* out, int32_t capacity, int32_t* outLength) {
   if (!argumentsValid(input, length, out, capacity)) return VTX_ERR_ARGUMENT;
   const int32_t m = length < capacity ? length : capacity;
-  for (int32_t i = 0; i < m; ++i) out[i] = static_cast<char>(latin1Fold(static_cast<unsigned char>(input[i])));
+  std::memcpy(out, input, static_cast<size_t>(m));
+  // Only bytes from 0xA0 up can fold; most texts have none.
+  for (int32_t i = 0; i < m; ++i) {
+    const unsigned char c = static_cast<unsigned char>(out[i]);
+    if (c >= 0xA0) out[i] = static_cast<char>(latin1Fold(c));
+  }
   if (outLength != nullptr) *outLength = m;
   return VTX_OK;
 }
@@ -184,12 +204,11 @@ int32_t decodeMrzText(const char* input, int32_t length, char* out, int32_t capa
   const int32_t m = length < capacity - 1 ? length : capacity - 1;
   int32_t n = 0;
   for (int32_t i = 0; i < m; ++i) {
-    const int c = byteOf(input[i]);
-    if (isAsciiDigit(c) || isAsciiUpper(c) || c == '<') {
-      out[n++] = input[i];
-    } else if (isAsciiLower(c)) {
-      out[n++] = asciiUpper(input[i]);
-    }
+    // Zone characters are kept (lower-case letters upper-cased); the table
+    // gives 0 for every other byte, which is dropped.
+    const char kept = kZoneCharacters.of[static_cast<unsigned char>(input[i])];
+    out[n] = kept;
+    n += kept != '\0' ? 1 : 0;
   }
   out[n] = '\0';
   *outLength = n;

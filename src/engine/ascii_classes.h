@@ -10,17 +10,17 @@
 
 namespace tavrix {
 
-// Inline, so that the parsers' loops pay no call; each still has one
+// Inline (constexpr), so that the parsers' loops pay no call; each still has one
 // address to be passed as a predicate.
-inline int isAsciiDigit(int c) { return c >= '0' && c <= '9'; }
-inline int isAsciiUpper(int c) { return c >= 'A' && c <= 'Z'; }
-inline int isAsciiLower(int c) { return c >= 'a' && c <= 'z'; }
-inline int isAsciiAlpha(int c) { return isAsciiUpper(c) || isAsciiLower(c); }  // letters
-inline int isAsciiAlnum(int c) { return isAsciiAlpha(c) || isAsciiDigit(c); }  // letters and digits
-inline int isAsciiSpace(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }  // space, TAB, LF, VT, FF, CR
-inline int isAsciiHexDigit(int c) { return isAsciiDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
-inline int isMrzLetter(int c) { return isAsciiUpper(c) || c == '<'; }  // 'A'..'Z' or the filler '<'
-inline int isMrzChar(int c) { return isMrzLetter(c) || isAsciiDigit(c); }  // '0'..'9', 'A'..'Z' or '<'
+constexpr int isAsciiDigit(int c) { return c >= '0' && c <= '9'; }
+constexpr int isAsciiUpper(int c) { return c >= 'A' && c <= 'Z'; }
+constexpr int isAsciiLower(int c) { return c >= 'a' && c <= 'z'; }
+constexpr int isAsciiAlpha(int c) { return isAsciiUpper(c) || isAsciiLower(c); }  // letters
+constexpr int isAsciiAlnum(int c) { return isAsciiAlpha(c) || isAsciiDigit(c); }  // letters and digits
+constexpr int isAsciiSpace(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }  // space, TAB, LF, VT, FF, CR
+constexpr int isAsciiHexDigit(int c) { return isAsciiDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
+constexpr int isMrzLetter(int c) { return isAsciiUpper(c) || c == '<'; }  // 'A'..'Z' or the filler '<'
+constexpr int isMrzChar(int c) { return isMrzLetter(c) || isAsciiDigit(c); }  // '0'..'9', 'A'..'Z' or '<'
 
 // Upper-case form of an ASCII letter; any other byte unchanged.
 inline constexpr char asciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }

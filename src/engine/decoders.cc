@@ -111,6 +111,99 @@ constexpr HeaderRepair kHeaderRepairs[] = {
 };
 static_assert(sizeof(kHeaderRepairs) / sizeof(kHeaderRepairs[0]) == 11);
 
+// The repairs that begin with "@" come first. No pattern or replacement of
+// theirs holds an "@" past its first byte, so their occurrences never
+// overlap, no replacement makes or breaks another's occurrence, and none
+// leaves a text that a later one of them matches at the same "@". Applying
+// them one after another therefore gives what one pass gives that tries
+// them in order at each "@".
+constexpr int32_t kAtRepairs = 9;
+
+constexpr bool atRepairsStandApart() {
+  for (int32_t r = 0; r < 11; ++r) {
+    const HeaderRepair& repair = kHeaderRepairs[r];
+    if ((repair.pattern.data[0] == '@') != (r < kAtRepairs)) return false;
+    for (int32_t i = 1; i < repair.pattern.length; ++i) {
+      if (repair.pattern.data[i] == '@') return false;
+    }
+    for (int32_t i = 1; i < repair.replacement.length; ++i) {
+      if (repair.replacement.data[i] == '@') return false;
+    }
+  }
+  return true;
+}
+static_assert(atRepairsStandApart(), "the '@' repairs can run in one pass");
+
+// The first "@" repair whose pattern begins at text[at], or -1.
+int32_t atRepairAt(const char* text, int32_t n, int32_t at) {
+  for (int32_t r = 0; r < kAtRepairs; ++r) {
+    const Span p = kHeaderRepairs[r].pattern;
+    if (at + p.length <= n && std::memcmp(text + at, p.data, static_cast<size_t>(p.length)) == 0) return r;
+  }
+  return -1;
+}
+
+// The "@" repairs in one pass. The text is first moved to the end of the
+// buffer and rewritten from the start, which needs room for every growing
+// repair; without it (only a caller's small buffer lacks it) the result is
+// -1 and the repairs run one after another instead.
+int32_t repairAtHeadersInOnePass(char* out, int32_t n, int32_t capacity) {
+  int64_t growth = 0;
+  int32_t found = 0;
+  for (const char* p = static_cast<const char*>(std::memchr(out, '@', static_cast<size_t>(n))); p != nullptr;) {
+    const int32_t at = static_cast<int32_t>(p - out);
+    const int32_t r = atRepairAt(out, n, at);
+    int32_t next = at + 1;
+    if (r >= 0) {
+      const int32_t delta = kHeaderRepairs[r].replacement.length - kHeaderRepairs[r].pattern.length;
+      if (delta > 0) growth += delta;
+      next = at + kHeaderRepairs[r].pattern.length;
+      ++found;
+    }
+    p = next < n ? static_cast<const char*>(std::memchr(out + next, '@', static_cast<size_t>(n - next))) : nullptr;
+  }
+  if (found == 0) return n;
+  if (static_cast<int64_t>(n) + growth > capacity) return -1;
+  char* source = out + (capacity - n);
+  std::memmove(source, out, static_cast<size_t>(n));
+  int32_t read = 0;
+  int32_t write = 0;
+  while (read < n) {
+    const void* hit = std::memchr(source + read, '@', static_cast<size_t>(n - read));
+    const int32_t at = hit == nullptr ? n : static_cast<int32_t>(static_cast<const char*>(hit) - source);
+    std::memmove(out + write, source + read, static_cast<size_t>(at - read));
+    write += at - read;
+    read = at;
+    if (read >= n) break;
+    const int32_t r = atRepairAt(source, n, read);
+    if (r < 0) {
+      out[write++] = '@';
+      ++read;
+      continue;
+    }
+    const Span replacement = kHeaderRepairs[r].replacement;
+    std::memmove(out + write, replacement.data, static_cast<size_t>(replacement.length));
+    write += replacement.length;
+    read += kHeaderRepairs[r].pattern.length;
+  }
+  return write;
+}
+
+// For each byte, what a zone keeps of it: digits, upper-case letters and
+// '<' as they are, lower-case letters upper-cased, 0 for the rest.
+struct ZoneCharacters {
+  char of[256] = {};
+};
+constexpr ZoneCharacters buildZoneCharacters() {
+  ZoneCharacters table;
+  for (int c = 0; c < 256; ++c) {
+    if (isAsciiDigit(c) || isAsciiUpper(c) || c == '<') table.of[c] = static_cast<char>(c);
+    if (isAsciiLower(c)) table.of[c] = static_cast<char>(c - 'a' + 'A');
+  }
+  return table;
+}
+constexpr ZoneCharacters kZoneCharacters = buildZoneCharacters();
+
 }  // namespace
 
 int32_t decodeVerbatim(const char* input, int32_t length, char* out, int32_t capacity, int32_t* outLength) {
@@ -124,7 +217,12 @@ int32_t decodeVerbatim(const char* input, int32_t length, char* out, int32_t cap
 int32_t decodeFoldLatin1(const char* input, int32_t length, char* out, int32_t capacity, int32_t* outLength) {
   if (!argumentsValid(input, length, out, capacity)) return VTX_ERR_ARGUMENT;
   const int32_t m = length < capacity ? length : capacity;
-  for (int32_t i = 0; i < m; ++i) out[i] = static_cast<char>(latin1Fold(static_cast<unsigned char>(input[i])));
+  std::memcpy(out, input, static_cast<size_t>(m));
+  // Only bytes from 0xA0 up can fold; most texts have none.
+  for (int32_t i = 0; i < m; ++i) {
+    const unsigned char c = static_cast<unsigned char>(out[i]);
+    if (c >= 0xA0) out[i] = static_cast<char>(latin1Fold(c));
+  }
   if (outLength != nullptr) *outLength = m;
   return VTX_OK;
 }
@@ -149,8 +247,10 @@ int32_t decodeNormalized(const char* input, int32_t length, char* out, int32_t c
   out[n] = '\0';
   n = textTrimSet(out, n, " \r\n");
   out[n] = '\0';
-  for (const HeaderRepair& repair : kHeaderRepairs) {
-    n = textReplaceAll(out, n, limit, repair.pattern, repair.replacement);
+  const int32_t repaired = repairAtHeadersInOnePass(out, n, limit);
+  for (int32_t r = repaired >= 0 ? kAtRepairs : 0; r < 11; ++r) {
+    if (r == kAtRepairs && repaired >= 0) n = repaired;
+    n = textReplaceAll(out, n, limit, kHeaderRepairs[r].pattern, kHeaderRepairs[r].replacement);
     out[n] = '\0';
   }
   if (outLength != nullptr) *outLength = n;
@@ -163,12 +263,16 @@ int32_t decodeNormalizedPrintable(const char* input, int32_t length, char* out, 
   const int32_t rc = decodeNormalized(input, length, out, capacity, &n);
   if (outLength != nullptr) *outLength = n;
   if (rc != VTX_OK || n < 1) return rc;
-  for (int32_t i = 0; i < n; ++i) {
-    const int c = byteOf(out[i]);
-    const bool keep = c == kLF || c == kCR || c == kRS || (c >= 0x20 && c <= 0x7A);
-    if (!keep) out[i] = ' ';
-  }
+  normalizedToPrintable(out, n);
   return VTX_OK;
+}
+
+void normalizedToPrintable(char* text, int32_t n) {
+  for (int32_t i = 0; i < n; ++i) {
+    const int c = byteOf(text[i]);
+    const bool keep = c == kLF || c == kCR || c == kRS || (c >= 0x20 && c <= 0x7A);
+    if (!keep) text[i] = ' ';
+  }
 }
 
 int32_t decodeMrzText(const char* input, int32_t length, char* out, int32_t capacity, int32_t* outLength) {
@@ -180,12 +284,11 @@ int32_t decodeMrzText(const char* input, int32_t length, char* out, int32_t capa
   const int32_t m = length < capacity - 1 ? length : capacity - 1;
   int32_t n = 0;
   for (int32_t i = 0; i < m; ++i) {
-    const int c = byteOf(input[i]);
-    if (isAsciiDigit(c) || isAsciiUpper(c) || c == '<') {
-      out[n++] = input[i];
-    } else if (isAsciiLower(c)) {
-      out[n++] = asciiUpper(input[i]);
-    }
+    // Zone characters are kept (lower-case letters upper-cased); the table
+    // gives 0 for every other byte, which is dropped.
+    const char kept = kZoneCharacters.of[static_cast<unsigned char>(input[i])];
+    out[n] = kept;
+    n += kept != '\0' ? 1 : 0;
   }
   out[n] = '\0';
   *outLength = n;

@@ -15,16 +15,45 @@ bool equalsUpper(const char* text, int32_t length, const char* row) {
   return row[i] == '\0';
 }
 
+// The rows by the first letter of their name, each letter's rows in table
+// order, so that a lookup by name visits only rows that can match.
+struct NameIndex {
+  int16_t rows[kCountryRowCount] = {};
+  int16_t start[27] = {};  // rows of letter L: start[L - 'A'] .. start[L - 'A' + 1]
+};
+
+constexpr NameIndex buildNameIndex() {
+  NameIndex index;
+  int16_t next = 0;
+  for (int32_t letter = 0; letter < 26; ++letter) {
+    index.start[letter] = next;
+    for (int32_t r = 0; r < kCountryRowCount; ++r) {
+      if (CountryTable[r].name[0] == 'A' + letter) index.rows[next++] = static_cast<int16_t>(r);
+    }
+  }
+  index.start[26] = next;
+  return index;
+}
+constexpr NameIndex kNameIndex = buildNameIndex();
+static_assert(kNameIndex.start[26] == kCountryRowCount, "every country name begins with a letter");
+
+// Walks the name and the row together, so an over-long name stops at the
+// row's end and is never read further than one character past it.
+bool sameName(const char* name, const char* rowName) {
+  int32_t i = 0;
+  while (rowName[i] != '\0' && name[i] != '\0' && asciiUpper(name[i]) == rowName[i]) ++i;
+  return rowName[i] == '\0' && name[i] == '\0';
+}
+
 }  // namespace
 
 const char* countryCodeFromName(const char* name) {
   if (name == nullptr) return nullptr;
-  for (const CountryRow& row : CountryTable) {
-    // Walks the name and the row together, so an over-long name stops at
-    // the row's end and is never read further than one character past it.
-    int32_t i = 0;
-    while (row.name[i] != '\0' && name[i] != '\0' && asciiUpper(name[i]) == row.name[i]) ++i;
-    if (row.name[i] == '\0' && name[i] == '\0') return row.code;
+  const char first = asciiUpper(name[0]);
+  if (first < 'A' || first > 'Z') return nullptr;  // no row's name begins so
+  for (int32_t k = kNameIndex.start[first - 'A']; k < kNameIndex.start[first - 'A' + 1]; ++k) {
+    const CountryRow& row = CountryTable[kNameIndex.rows[k]];
+    if (sameName(name, row.name)) return row.code;
   }
   return nullptr;
 }

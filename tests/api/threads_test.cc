@@ -30,7 +30,8 @@ std::vector<std::string> sampleTexts() {
   std::string error;
   EXPECT_TRUE(tavrix_tool::readSamples(TAVRIX_SOURCE_DIR "/tests/data/real-world.jsonl", &samples, &error)) << error;
   for (const auto& s : samples) texts.push_back(s.input);
-  for (const auto& entry : std::filesystem::directory_iterator(TAVRIX_SOURCE_DIR "/examples")) {
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(TAVRIX_SOURCE_DIR "/examples")) {
+    if (!entry.is_regular_file()) continue;
     std::ifstream in(entry.path(), std::ios::binary);
     texts.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }

@@ -25,7 +25,7 @@ int32_t fixedDay(DateTime* now) {
 
 std::vector<std::string> filesIn(const std::filesystem::path& dir) {
   std::vector<std::string> texts;
-  for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(dir)) {
     if (!entry.is_regular_file()) continue;
     std::ifstream in(entry.path(), std::ios::binary);
     texts.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

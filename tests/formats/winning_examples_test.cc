@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <vector>
 
@@ -94,6 +99,28 @@ TEST(WinningExamples, EachRowWinsItsExample) {
       EXPECT_EQ(fieldText(handle->record, id), value) << field::nameOf(id);
     }
     VTX_delete(handle);
+  }
+}
+
+// Every example text is also a file, examples/formats/format-NN.txt, so
+// that the tool, the golden outputs and the format reference can use it.
+// TAVRIX_WRITE_EXAMPLES=1 writes the files after a change of the table.
+TEST(WinningExamples, EachExampleIsAlsoAFile) {
+  const std::filesystem::path dir = TAVRIX_SOURCE_DIR "/examples/formats";
+  const bool write = std::getenv("TAVRIX_WRITE_EXAMPLES") != nullptr;
+  for (const WinningExample& e : allExamples()) {
+    char name[32];
+    std::snprintf(name, sizeof name, "format-%02u.txt", e.formatId);
+    const std::filesystem::path file = dir / name;
+    if (write) {
+      std::filesystem::create_directories(dir);
+      std::ofstream(file, std::ios::binary) << e.text;
+      continue;
+    }
+    std::ifstream in(file, std::ios::binary);
+    ASSERT_TRUE(in) << file << " is missing; run the tests with TAVRIX_WRITE_EXAMPLES=1";
+    const std::string stored((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(stored, e.text) << file << " differs from the example table";
   }
 }
 

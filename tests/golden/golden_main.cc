@@ -77,13 +77,14 @@ int main(int argc, char** argv) {
 
   std::vector<Golden> goldens;
   std::vector<fs::path> examples;
-  for (const auto& entry : fs::directory_iterator(source / "examples")) {
+  for (const auto& entry : fs::recursive_directory_iterator(source / "examples")) {
     if (entry.is_regular_file() && entry.path().extension() == ".txt") examples.push_back(entry.path());
   }
   std::sort(examples.begin(), examples.end());
   for (const fs::path& p : examples) {
-    goldens.push_back({"examples/" + p.filename().string(), readFile(p),
-                       goldenDir / "examples" / (p.stem().string() + ".json")});
+    const fs::path relative = fs::relative(p, source / "examples");
+    goldens.push_back({"examples/" + relative.string(), readFile(p),
+                       (goldenDir / "examples" / relative).replace_extension(".json")});
   }
   std::vector<tavrix_tool::Sample> samples;
   std::string error;
@@ -123,8 +124,8 @@ int main(int argc, char** argv) {
   // A golden file whose text is gone is stale.
   for (const char* dir : {"examples", "real-world"}) {
     if (!fs::exists(goldenDir / dir)) continue;
-    for (const auto& entry : fs::directory_iterator(goldenDir / dir)) {
-      if (expectedFiles.count(entry.path()) != 0) continue;
+    for (const auto& entry : fs::recursive_directory_iterator(goldenDir / dir)) {
+      if (!entry.is_regular_file() || expectedFiles.count(entry.path()) != 0) continue;
       if (update) {
         fs::remove(entry.path());
         std::printf("removed %s\n", entry.path().string().c_str());

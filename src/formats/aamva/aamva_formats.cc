@@ -187,6 +187,19 @@ int32_t applyPostCheck(PostCheck check, const FieldRecord* record) {
 int32_t parseAamvaVariant(int32_t formatId, const char* text, int32_t length, FieldRecord* record) {
   if (formatId < kAamvaFirstFormat || formatId > kAamvaLastFormat) return aamva_rc::kNoLayout;
   const AamvaVariant& v = kVariants[formatId - kAamvaFirstFormat];
+  if (text != nullptr && length > 0 && v.startAtFirstAt) {
+    const void* at = std::memchr(text, '@', static_cast<size_t>(length));
+    const char* from = at != nullptr ? static_cast<const char*>(at) : text + length;
+    length -= static_cast<int32_t>(from - text);
+    text = from;
+  }
+  // Every header form begins by asking for an "@" and more text than the
+  // fixed header: a text that fails it is refused before the reader is
+  // set up or anything is stored.
+  const AamvaLayout* layout = aamvaLayoutRow(v.layoutId != 0 ? v.layoutId : v.formatId);
+  if (text == nullptr || length < 1) return aamva_rc::kBounds;
+  if (layout == nullptr || length <= layout->headerLength) return aamva_rc::kTooShort;
+  if (text[0] != '@') return aamva_rc::kNoAt;
   AamvaReader reader;
   const int32_t init = aamvaReaderInit(&reader, v.layoutId != 0 ? v.layoutId : v.formatId, record);
   if (init != 0) return init;
@@ -204,13 +217,6 @@ int32_t parseAamvaVariant(int32_t formatId, const char* text, int32_t length, Fi
   reader.mapLength = map.count;
   reader.parseSubfile = aamvaParseSubfileWithMap;
   if (v.formatName != nullptr) recordSetFieldStr(record, field::formatName, v.formatName);
-
-  if (text != nullptr && length > 0 && v.startAtFirstAt) {
-    const void* at = std::memchr(text, '@', static_cast<size_t>(length));
-    const char* from = at != nullptr ? static_cast<const char*>(at) : text + length;
-    length -= static_cast<int32_t>(from - text);
-    text = from;
-  }
   const int32_t rc = reader.run(&reader, text, length);
   return rc != 0 ? rc : applyPostCheck(v.postCheck, record);
 }

@@ -57,10 +57,9 @@ static_assert(layoutIdsRunInOrder(), "layout rows hold ids 17 to 47 in order");
 }  // namespace
 
 const AamvaLayout* aamvaLayoutRow(int32_t layoutId) {
-  for (const AamvaLayout& row : kAamvaLayouts) {
-    if (row.formatId == layoutId) return &row;
-  }
-  return nullptr;
+  // The rows hold ids 17 to 47 in order (checked above).
+  if (layoutId < 17 || layoutId > 47) return nullptr;
+  return &kAamvaLayouts[layoutId - 17];
 }
 
 }  // namespace tavrix

@@ -28,13 +28,15 @@ export function fixClockToGoldenDay() {
 // The geometry the golden outputs handed the barcode validator.
 export const goldenBarcode = Object.freeze({ columns: 17, rows: 20, ecl: 5 });
 
-// Every text with a golden output: the files of examples/ as bytes and the
-// real-world samples as the strings their JSON holds (each character
-// U+0000..U+00FF one byte, as the package reads strings).
+// Every text with a golden output: the files of examples/ and its
+// subdirectories as bytes, and the real-world samples as the strings their
+// JSON holds (each character U+0000..U+00FF one byte, as the package reads
+// strings).
 export function goldenTexts() {
   const texts = [];
   const examples = path.join(repoRoot, 'examples');
-  for (const file of fs.readdirSync(examples).filter((f) => f.endsWith('.txt')).sort()) {
+  const files = fs.readdirSync(examples, { recursive: true }).filter((f) => f.endsWith('.txt')).sort();
+  for (const file of files) {
     texts.push({
       name: `examples/${file}`,
       input: new Uint8Array(fs.readFileSync(path.join(examples, file))),

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "engine/ascii_classes.h"
+#include "engine/parse_memo.h"
 #include "fields/field_ids.h"
 
 namespace tavrix {
@@ -13,8 +14,8 @@ namespace {
 // one, for every row that uses it.
 class DecodingCache {
  public:
-  DecodingCache(const char* input, int32_t length, char* work, int32_t regionCapacity)
-      : input_(input), length_(length), work_(work), capacity_(regionCapacity) {}
+  DecodingCache(const char* input, int32_t length, char* work, int32_t regionCapacity, ParseMemo* memo)
+      : input_(input), length_(length), work_(work), capacity_(regionCapacity), memo_(memo) {}
 
   // The row's decoded text, or false when its decoder refuses the input.
   bool textFor(Decoder decoder, const char** text, int32_t* n) {
@@ -27,6 +28,8 @@ class DecodingCache {
       } else {
         region = next_;
         next_ = (next_ + 1) % kDecodingRegions;
+        // What the memo kept may point into the text about to be replaced.
+        memo_->forget();
       }
       decoders_[region] = decoder;
       char* out = regionText(region);
@@ -74,6 +77,7 @@ class DecodingCache {
   int32_t length_;
   char* work_;
   int32_t capacity_;
+  ParseMemo* memo_;
   Decoder decoders_[kDecodingRegions] = {};
   int32_t lengths_[kDecodingRegions] = {};
   bool ok_[kDecodingRegions] = {};
@@ -157,7 +161,12 @@ int32_t runParseEngine(const FormatTable& table, const char* input, int32_t leng
     return VTX_ERR_NO_STORAGE;
   }
 
-  DecodingCache decodings(input, length, room.work, room.regionCapacity);
+  // The memo lives for this parse only: both records lose it on return.
+  ParseMemo memo(room.work + static_cast<size_t>(kDecodingRegions + 2) * static_cast<size_t>(room.regionCapacity),
+                 room.regionCapacity);
+  DecodingCache decodings(input, length, room.work, room.regionCapacity, &memo);
+  held->memo = &memo;
+  candidate->memo = &memo;
   int32_t bestScore = -9999;
   int32_t bestRow = -1;
   char bestVersion[2] = {};
@@ -174,6 +183,8 @@ int32_t runParseEngine(const FormatTable& table, const char* input, int32_t leng
     int32_t rc = 0;
     if (row.editingParser != nullptr) {
       char* copy = decodings.editRegion();
+      // The copy replaces the last one, into which the memo may point.
+      memo.forget();
       std::memcpy(copy, decoded, static_cast<size_t>(n));
       copy[n] = '\0';
       text = copy;
@@ -202,6 +213,8 @@ int32_t runParseEngine(const FormatTable& table, const char* input, int32_t leng
     }
   }
 
+  held->memo = nullptr;
+  candidate->memo = nullptr;
   FieldRecord* answer = room.record;
   if (held != answer) recordCopy(*held, answer);
   if (bestRow < 0) {

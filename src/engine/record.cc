@@ -112,6 +112,20 @@ const FieldSlot* recordSetField(FieldRecord* record, int32_t id, Span source, co
   return commitStore(record, id, n);
 }
 
+const FieldSlot* recordSetSpan(FieldRecord* record, int32_t id, Span source) {
+  if (record == nullptr || !validId(id)) return nullptr;
+  TextArena& arena = record->arena;
+  const int32_t room = roomLeft(arena);
+  const bool wanted = !spanIsEmpty(source);
+  int32_t n = 0;
+  if (arena.storage != nullptr && wanted && room > 0) {
+    n = source.length < room ? source.length : room;
+    std::memcpy(arena.storage + arena.used, source.data, static_cast<size_t>(n));
+  }
+  noteRoom(arena, wanted, n, room);
+  return commitStore(record, id, n);
+}
+
 const FieldSlot* recordSetFieldIf(FieldRecord* record, int32_t id, Span source, CharPredicate replacePred,
                                   CharPredicate squeezePred, char replacementChar) {
   if (record == nullptr || !validId(id)) return nullptr;

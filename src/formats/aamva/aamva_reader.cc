@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "engine/ascii_classes.h"
+#include "engine/parse_memo.h"
 #include "engine/text_span.h"
 #include "fields/field_ids.h"
 #include "formats/aamva/element_lookup.h"
@@ -364,12 +365,46 @@ int32_t aamvaLocateSubfileData(AamvaReader*, Span input, const SubfileEntry* ent
   return 0;
 }
 
+namespace {
+
+// What a plain walk reads: the data, the separators that occur in it (one
+// the data lacks cuts nothing), the map, the header characters the
+// run-together test looks at (through the input) and the store step. Layouts
+// that accept the same header mostly walk the same elements alike.
+MemoKey walkKey(const AamvaReader* reader, Span data, CharSet separators, const CodePair* map, int32_t mapLength) {
+  MemoKey key;
+  key.add(reinterpret_cast<uintptr_t>(aamvaWalkElements));
+  key.add(data);
+  uint64_t present[4] = {};
+  for (int32_t i = 0; i < separators.count; ++i) {
+    const unsigned char c = static_cast<unsigned char>(separators.chars[i]);
+    if (data.length > 0 && std::memchr(data.data, c, static_cast<size_t>(data.length)) != nullptr) {
+      present[c >> 6] |= uint64_t{1} << (c & 63);
+    }
+  }
+  for (uint64_t word : present) key.add(word);
+  key.add(map);
+  key.add(static_cast<uint64_t>(static_cast<uint32_t>(mapLength)));
+  key.add(reader->input);
+  key.add(reinterpret_cast<uintptr_t>(reader->storeElement));
+  return key;
+}
+
+}  // namespace
+
 int32_t aamvaWalkElements(AamvaReader* reader, Span data, CharSet separators, const CodePair* map,
                           int32_t mapLength) {
   // Without a store slot there is nothing to do with the values.
   if (reader->storeElement == nullptr) return 0;
-  forEachElementPair(reader, data, separators, map, mapLength,
-                     [&](int32_t index, Span value) { reader->storeElement(reader, map[index].value, value); });
+  // The walk only stores, so it can run once for every layout with the
+  // same key.
+  FieldRecord* const own = reader->record;
+  memoStores(own, walkKey(reader, data, separators, map, mapLength), [&](FieldRecord* into) {
+    reader->record = into;
+    forEachElementPair(reader, data, separators, map, mapLength,
+                       [&](int32_t index, Span value) { reader->storeElement(reader, map[index].value, value); });
+    reader->record = own;
+  });
   return 0;
 }
 
@@ -403,7 +438,7 @@ int32_t aamvaStoreElement(AamvaReader* reader, int32_t fieldId, Span value) {
   }
   while (value.length > 0 && padding(value.data[value.length - 1])) --value.length;
   // An element with nothing after its id clears what an earlier one stored.
-  recordSetFieldIf(reader->record, fieldId, value, nullptr, nullptr, '\0');
+  recordSetSpan(reader->record, fieldId, value);
   return 0;
 }
 

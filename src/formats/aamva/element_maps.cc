@@ -359,9 +359,17 @@ static_assert(kKnownIds[idIndex('D', 'A', 'Q')] && kKnownIds[idIndex('P', 'A', '
 
 }  // namespace
 
-bool isAamvaElementId(const char* id) {
+bool isAamvaElementId(const char* id) { return aamvaElementIdIndex(id) >= 0; }
+
+int32_t aamvaElementIdIndex(const char* id) {
   const int32_t at = idIndex(id[0], id[1], id[2]);
-  return at >= 0 && kKnownIds[static_cast<size_t>(at)];
+  return at >= 0 && kKnownIds[static_cast<size_t>(at)] ? at : -1;
+}
+
+int32_t aamvaElementCodeIndex(uint32_t code) {
+  const char id[3] = {static_cast<char>(code >> 16), static_cast<char>((code >> 8) & 0xFF),
+                      static_cast<char>(code & 0xFF)};
+  return aamvaElementIdIndex(id);
 }
 
 ElementMap elementMap(ElementMapId id) {

@@ -33,4 +33,11 @@ ElementMap elementMap(ElementMapId id);
 // map.
 bool isAamvaElementId(const char* id);
 
+// A number below kAamvaElementIdSpace for the id of an element in any
+// edition's map (two ids share no number), else -1; the same for an
+// element code.
+inline constexpr int32_t kAamvaElementIdSpace = 2 * 26 * 26;
+int32_t aamvaElementIdIndex(const char* id);
+int32_t aamvaElementCodeIndex(uint32_t code);
+
 }  // namespace tavrix

@@ -121,17 +121,23 @@ void upperCaseInPlace(char* text, int32_t length) {
 
 void recordMakePrintable(FieldRecord* record) {
   TextArena& arena = record->arena;
+  // Without a branch, so that the compiler can work on many bytes at once.
   for (int32_t i = 0; i < arena.used; ++i) {
-    const int c = byteOf(arena.storage[i]);
-    if (c != 0 && (c < 0x20 || c > 0x7E)) arena.storage[i] = ' ';
+    const unsigned char c = static_cast<unsigned char>(arena.storage[i]);
+    const bool keep = c == 0 || static_cast<unsigned char>(c - 0x20) <= 0x7E - 0x20;
+    arena.storage[i] = static_cast<char>(keep ? c : ' ');
   }
   // A NUL inside a field's own extent (a verbatim input may carry one)
-  // would cut the value short for C and Java callers.
-  for (FieldSlot& slot : record->slots) {
-    if (slot.data == nullptr || slot.length < 1) continue;
-    char* text = arena.storage + (slot.data - arena.storage);
-    for (int32_t i = 0; i < slot.length; ++i) {
-      if (text[i] == '\0') text[i] = ' ';
+  // would cut the value short for C and Java callers. Only slots a store
+  // touched can hold text.
+  for (int32_t w = 0; w < kSlotWords; ++w) {
+    for (uint64_t bits = record->touched[w]; bits != 0; bits &= bits - 1) {
+      const FieldSlot& slot = record->slots[w * 64 + __builtin_ctzll(bits)];
+      if (slot.data == nullptr || slot.length < 1) continue;
+      char* text = arena.storage + (slot.data - arena.storage);
+      for (int32_t i = 0; i < slot.length; ++i) {
+        if (text[i] == '\0') text[i] = ' ';
+      }
     }
   }
 }

@@ -27,6 +27,11 @@ bool isLetterAt(const char* p) { return isAsciiAlpha(byteOf(*p)) != 0; }
 int32_t readHeaderNumber(Span input, int32_t pos, int32_t length, int32_t badCode, int32_t* value) {
   if (pos < 0 || length < 0 || input.length < pos + length) return aamva_rc::kTooShort;
   const Span text{input.data + pos, length};
+  // Header numbers are mostly one or two plain digits.
+  if (length == 2 && isDigitAt(text.data) && isDigitAt(text.data + 1)) {
+    *value = (text.data[0] - '0') * 10 + (text.data[1] - '0');
+    return 0;
+  }
   if (!aamvaNumericText(text)) return badCode;
   *value = spanAtoi(text);
   return 0;
@@ -114,28 +119,50 @@ bool aamvaNumericText(Span text) {
   return true;
 }
 
+namespace {
+
+// The default reader, copied whole: every variant of every parse starts
+// from it.
+constexpr AamvaReader kDefaultReader{
+    .record = nullptr,
+    .input = {},
+    .layout = {},
+    .elementSeparator = '\0',
+    .recordSeparator = '\0',
+    .segmentTerminator = '\0',
+    .entryCount = 0,
+    .version = 0,
+    .headerEnd = 0,
+    .subfileStart = 0,
+    .separatorForm = SeparatorForm::both,
+    .map = nullptr,
+    .mapLength = 0,
+    .formatName = nullptr,
+    .run = aamvaRun,
+    .parseHeader = aamvaParseHeader,
+    .parseVersion = aamvaParseVersion,
+    .parseEntryCount = aamvaParseEntryCount,
+    .storeIin = aamvaStoreIin,
+    .checkVersion = aamvaCheckVersion,
+    .checkFileType = nullptr,
+    .parseSubfiles = aamvaParseSubfiles,
+    .findDirectoryEntry = aamvaFindDirectoryEntry,
+    .parseDirectoryEntry = aamvaParseDirectoryEntry,
+    .locateSubfileData = aamvaLocateSubfileData,
+    .walkElements = aamvaWalkElements,
+    .parseSubfile = nullptr,
+    .storeElement = aamvaStoreElement,
+};
+
+}  // namespace
+
 int32_t aamvaReaderInit(AamvaReader* reader, int32_t layoutId, FieldRecord* record) {
   if (reader == nullptr) return aamva_rc::kNoLayout;
-  *reader = AamvaReader{};
+  *reader = kDefaultReader;
   reader->record = record;
   const AamvaLayout* row = aamvaLayoutRow(layoutId);
   if (row == nullptr) return aamva_rc::kNoLayout;
   reader->layout = *row;
-  reader->separatorForm = SeparatorForm::both;
-  reader->run = aamvaRun;
-  reader->parseHeader = aamvaParseHeader;
-  reader->parseVersion = aamvaParseVersion;
-  reader->parseEntryCount = aamvaParseEntryCount;
-  reader->storeIin = aamvaStoreIin;
-  reader->checkVersion = aamvaCheckVersion;
-  reader->checkFileType = nullptr;
-  reader->parseSubfiles = aamvaParseSubfiles;
-  reader->findDirectoryEntry = aamvaFindDirectoryEntry;
-  reader->parseDirectoryEntry = aamvaParseDirectoryEntry;
-  reader->locateSubfileData = aamvaLocateSubfileData;
-  reader->walkElements = aamvaWalkElements;
-  reader->parseSubfile = nullptr;
-  reader->storeElement = aamvaStoreElement;
   return 0;
 }
 
@@ -143,10 +170,14 @@ int32_t aamvaRun(AamvaReader* reader, const char* text, int32_t length) {
   if (text == nullptr || length < 0) return aamva_rc::kBounds;
   const Span input{text, length};
   reader->input = input;
-  const AamvaSpanHook steps[] = {reader->parseHeader, reader->checkFileType, reader->parseSubfiles};
-  for (AamvaSpanHook step : steps) {
-    if (step == nullptr) continue;
-    const int32_t rc = step(reader, input);
+  for (AamvaSpanHook check : {reader->parseHeader, reader->checkFileType}) {
+    if (check == nullptr) continue;
+    const int32_t rc = check(reader, input);
+    if (rc != 0) return rc;
+  }
+  if (reader->formatName != nullptr) recordSetFieldStr(reader->record, field::formatName, reader->formatName);
+  if (reader->parseSubfiles != nullptr) {
+    const int32_t rc = reader->parseSubfiles(reader, input);
     if (rc != 0) return rc;
   }
   // A barcode whose subfile type could not be read is taken for a licence.

@@ -5,7 +5,10 @@ namespace tavrix {
 bool ParseMemo::replay(const MemoKey& key, FieldRecord* record) const {
   for (int32_t e = 0; e < entryCount_; ++e) {
     const Entry& entry = entries_[e];
-    if (entry.keyUsed != key.used || std::memcmp(entry.keyWords, key.words, sizeof key.words) != 0) continue;
+    if (entry.keyHash != key.hash || entry.keyUsed != key.used ||
+        std::memcmp(entry.keyWords, key.words, sizeof key.words) != 0) {
+      continue;
+    }
     const Store* const first = stores_ + entry.firstStore;
     const Store* const end = first + entry.storeCount;
     const char* const texts = storage_ + entry.textStart;
@@ -31,52 +34,50 @@ bool ParseMemo::replay(const MemoKey& key, FieldRecord* record) const {
   return false;
 }
 
-FieldRecord* ParseMemo::beginRecording() {
-  if (entryCount_ >= kEntries || storage_ == nullptr || storageUsed_ >= capacity_) return nullptr;
-  // The recording record writes after what the kept steps stored; its
-  // slots start empty. Nothing reads its bytes past what a store wrote, so
-  // the storage needs no zeroing.
-  if (!recording_.has_value()) recording_.emplace();
-  FieldRecord& recording = *recording_;
+ParseMemo::Mark ParseMemo::beginRecording(FieldRecord* record) {
+  Mark mark;
   for (int32_t w = 0; w < kSlotWords; ++w) {
-    for (uint64_t bits = recording.touched[w]; bits != 0; bits &= bits - 1) {
-      recording.slots[w * 64 + __builtin_ctzll(bits)] = FieldSlot{};
-    }
-    recording.touched[w] = 0;
+    mark.touched[w] = record->touched[w];
+    record->touched[w] = 0;
   }
-  recording.arena = TextArena{.storage = storage_ + storageUsed_, .capacity = capacity_ - storageUsed_};
-  return &recording;
+  mark.used = record->arena.used;
+  return mark;
 }
 
-bool ParseMemo::keep(const MemoKey& key) {
-  if (!recording_.has_value() || entryCount_ >= kEntries) return false;
-  const FieldRecord& recording = *recording_;
-  if (recording.arena.overflowed) return false;
-  Entry& entry = entries_[entryCount_];
-  std::memcpy(entry.keyWords, key.words, sizeof key.words);
-  entry.keyUsed = key.used;
-  entry.firstStore = storeCount_;
-  entry.storeCount = 0;
-  entry.textStart = storageUsed_;
-  entry.textLength = recording.arena.used;
-  for (int32_t w = 0; w < kSlotWords; ++w) {
-    for (uint64_t bits = recording.touched[w]; bits != 0; bits &= bits - 1) {
-      if (storeCount_ >= kStores) {
-        storeCount_ = entry.firstStore;
-        return false;
+void ParseMemo::keep(const MemoKey& key, FieldRecord* record, const Mark& mark) {
+  // The step's stores are the slots touched since the mark; their texts
+  // lie in the arena after the mark's end.
+  const TextArena& arena = record->arena;
+  const int32_t textLength = arena.used - mark.used;
+  bool fits = !arena.overflowed && entryCount_ < kEntries && storage_ != nullptr && mark.used >= 0 &&
+              textLength >= 0 && textLength <= capacity_ - storageUsed_;
+  int32_t storeCount = 0;
+  for (int32_t w = 0; w < kSlotWords; ++w) storeCount += __builtin_popcountll(record->touched[w]);
+  fits = fits && storeCount <= kStores - storeCount_;
+  if (fits) {
+    Entry& entry = entries_[entryCount_++];
+    entry.keyHash = key.hash;
+    std::memcpy(entry.keyWords, key.words, sizeof key.words);
+    entry.keyUsed = key.used;
+    entry.firstStore = storeCount_;
+    entry.storeCount = storeCount;
+    entry.textStart = storageUsed_;
+    entry.textLength = textLength;
+    const char* const texts = arena.storage + mark.used;
+    if (textLength > 0) std::memcpy(storage_ + storageUsed_, texts, static_cast<size_t>(textLength));
+    storageUsed_ += textLength;
+    for (int32_t w = 0; w < kSlotWords; ++w) {
+      for (uint64_t bits = record->touched[w]; bits != 0; bits &= bits - 1) {
+        const int32_t id = w * 64 + __builtin_ctzll(bits);
+        const FieldSlot& slot = record->slots[id];
+        const bool filled = slot.data != nullptr && slot.length >= 1;
+        stores_[storeCount_++] = Store{.field = id,
+                                       .offset = filled ? static_cast<int32_t>(slot.data - texts) : 0,
+                                       .length = filled ? slot.length : 0};
       }
-      const int32_t id = w * 64 + __builtin_ctzll(bits);
-      const FieldSlot& slot = recording.slots[id];
-      const bool filled = slot.data != nullptr && slot.length >= 1;
-      stores_[storeCount_++] = Store{.field = id,
-                                     .offset = filled ? static_cast<int32_t>(slot.data - recording.arena.storage) : 0,
-                                     .length = filled ? slot.length : 0};
-      ++entry.storeCount;
     }
   }
-  storageUsed_ += recording.arena.used;
-  ++entryCount_;
-  return true;
+  for (int32_t w = 0; w < kSlotWords; ++w) record->touched[w] |= mark.touched[w];
 }
 
 }  // namespace tavrix

@@ -14,7 +14,6 @@
 
 #include <cstdint>
 #include <cstring>
-#include <optional>
 
 #include "engine/record.h"
 
@@ -27,10 +26,12 @@ struct MemoKey {
   static constexpr int32_t kWords = 14;
   uint64_t words[kWords] = {};
   int32_t used = 0;
+  uint64_t hash = 0;  // of the words, so that most keys that differ are told apart at once
 
   void add(uint64_t word) {
     if (used < kWords) words[used] = word;
     ++used;  // a key that outgrows its words is never looked up or kept
+    hash = (hash ^ word) * 0x9E3779B97F4A7C15u;
   }
   void add(const void* pointer) { add(static_cast<uint64_t>(reinterpret_cast<uintptr_t>(pointer))); }
   void add(Span span) {
@@ -62,21 +63,27 @@ class ParseMemo {
   // false when the step has not been kept.
   bool replay(const MemoKey& key, FieldRecord* record) const;
 
-  // A cleared record whose stores `keep` will keep under `key`, or null
-  // when the memo is full. Only one step records at a time.
-  FieldRecord* beginRecording();
-  // Keeps what the step stored into the recording record under `key`;
-  // false when it did not fit (the step then has to run on its own).
-  bool keep(const MemoKey& key);
+  // Where a record stood before a step ran on it.
+  struct Mark {
+    uint64_t touched[kSlotWords];
+    int32_t used;
+  };
+  // Makes the record count its touched slots afresh, so that what the next
+  // step stores can be told apart.
+  static Mark beginRecording(FieldRecord* record);
+  // Keeps what the step stored into `record` since `mark` under `key` (when
+  // it fits) and lets the record count its earlier slots as touched again.
+  void keep(const MemoKey& key, FieldRecord* record, const Mark& mark);
 
  private:
   static constexpr int32_t kEntries = 24;
   static constexpr int32_t kStores = 768;
 
-  // Entries and stores are written before they are read; they are left
-  // uninitialised, as is the recording record until the first step records,
-  // so that a parse that keeps nothing pays nothing for the memo.
+  // Entries and stores are written before they are read and left
+  // uninitialised, so that a parse that keeps nothing pays nothing for the
+  // memo.
   struct Entry {
+    uint64_t keyHash;
     uint64_t keyWords[MemoKey::kWords];
     int32_t keyUsed;
     int32_t firstStore;
@@ -97,12 +104,11 @@ class ParseMemo {
   int32_t storeCount_ = 0;
   Entry entries_[kEntries];
   Store stores_[kStores];
-  std::optional<FieldRecord> recording_;
 };
 
-// Runs `step(record)`, a step that only stores into the record it is given,
-// through the record's memo: the first time under `key` into the memo, then
-// (every time) by copying what it stored.
+// Runs `step(record)`, a step that only stores into the record it is given
+// (and reads none of it), through the record's memo: the first time under
+// `key` it runs and what it stored is kept; every later time it is copied.
 template <typename Step>
 void memoStores(FieldRecord* record, const MemoKey& key, Step step) {
   ParseMemo* memo = record->memo;
@@ -111,12 +117,9 @@ void memoStores(FieldRecord* record, const MemoKey& key, Step step) {
     return;
   }
   if (memo->replay(key, record)) return;
-  FieldRecord* recording = memo->beginRecording();
-  if (recording != nullptr) {
-    step(recording);
-    if (memo->keep(key) && memo->replay(key, record)) return;
-  }
+  const ParseMemo::Mark mark = ParseMemo::beginRecording(record);
   step(record);
+  memo->keep(key, record, mark);
 }
 
 }  // namespace tavrix

@@ -84,6 +84,10 @@ int32_t recordClear(FieldRecord* record) {
   TextArena& arena = record->arena;
   record->documentClass = kNoDocumentClass;
   record->formatId = kNoFormatId;
+  // Most rows refuse a text before they store anything.
+  uint64_t touched = 0;
+  for (const uint64_t word : record->touched) touched |= word;
+  if (arena.used == 0 && touched == 0) return VTX_OK;
   for (int32_t w = 0; w < kSlotWords; ++w) {
     for (uint64_t bits = record->touched[w]; bits != 0; bits &= bits - 1) {
       record->slots[w * 64 + __builtin_ctzll(bits)] = FieldSlot{};

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <initializer_list>
+#include <optional>
 
 #include "engine/ascii_classes.h"
 #include "engine/parse_memo.h"
@@ -90,7 +91,11 @@ template <typename Visit>
 void forEachElementPair(const AamvaReader* reader, Span data, CharSet separators, const CodePair* map,
                         int32_t mapLength, Visit visit) {
   const SeparatorTable isSeparator(separators);
-  const ElementLookup lookup(map, mapLength);
+  // The edition maps' lookups are built in advance; another map's here.
+  const ElementLookup* const prebuilt = elementMapLookup(map, mapLength);
+  std::optional<ElementLookup> built;
+  if (prebuilt == nullptr) built.emplace(map, mapLength);
+  const ElementLookup& lookup = prebuilt != nullptr ? *prebuilt : *built;
   auto visitElement = [&](Span element) {
     // An indented element line ("  DCSSMITH"): the id follows the blanks.
     spanTrimLeftSet(&element, " \t");

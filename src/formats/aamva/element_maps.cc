@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "fields/field_ids.h"
+#include "formats/aamva/element_lookup.h"
 
 namespace tavrix {
 namespace {
@@ -370,6 +371,40 @@ int32_t aamvaElementCodeIndex(uint32_t code) {
   const char id[3] = {static_cast<char>(code >> 16), static_cast<char>((code >> 8) & 0xFF),
                       static_cast<char>(code & 0xFF)};
   return aamvaElementIdIndex(id);
+}
+
+namespace {
+
+template <size_t N>
+constexpr ElementLookup lookupOf(const CodePair (&map)[N]) {
+  return ElementLookup(map, static_cast<int32_t>(N));
+}
+
+constexpr ElementLookup kLookup2000 = lookupOf(kElementMap2000);
+constexpr ElementLookup kLookup2003 = lookupOf(kElementMap2003);
+constexpr ElementLookup kLookup2009 = lookupOf(kElementMap2009);
+constexpr ElementLookup kLookup2011 = lookupOf(kElementMap2011);
+constexpr ElementLookup kLookup2014 = lookupOf(kElementMap2014);
+
+}  // namespace
+
+const ElementLookup* elementMapLookup(const CodePair* map, int32_t length) {
+  struct Known {
+    const CodePair* map;
+    int32_t length;
+    const ElementLookup* lookup;
+  };
+  static constexpr Known kKnown[] = {
+      {kElementMap2000, static_cast<int32_t>(std::size(kElementMap2000)), &kLookup2000},
+      {kElementMap2003, static_cast<int32_t>(std::size(kElementMap2003)), &kLookup2003},
+      {kElementMap2009, static_cast<int32_t>(std::size(kElementMap2009)), &kLookup2009},
+      {kElementMap2011, static_cast<int32_t>(std::size(kElementMap2011)), &kLookup2011},
+      {kElementMap2014, static_cast<int32_t>(std::size(kElementMap2014)), &kLookup2014},
+  };
+  for (const Known& known : kKnown) {
+    if (known.map == map && known.length == length) return known.lookup;
+  }
+  return nullptr;
 }
 
 ElementMap elementMap(ElementMapId id) {

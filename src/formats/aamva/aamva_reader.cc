@@ -98,7 +98,10 @@ void forEachElementPair(const AamvaReader* reader, Span data, CharSet separators
   const ElementLookup& lookup = prebuilt != nullptr ? *prebuilt : *built;
   auto visitElement = [&](Span element) {
     // An indented element line ("  DCSSMITH"): the id follows the blanks.
-    spanTrimLeftSet(&element, " \t");
+    while (element.length > 0 && (element.data[0] == ' ' || element.data[0] == '\t')) {
+      ++element.data;
+      --element.length;
+    }
     if (element.length <= 2) return;
     const Span value{element.data + 3, element.length - 3};
     forEachPair(lookup, tokenCode(element), map, mapLength, [&](int32_t index) { visit(index, value); });

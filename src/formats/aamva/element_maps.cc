@@ -330,20 +330,13 @@ constexpr CodePair kElementMap2014[] = {
 };
 static_assert(std::size(kElementMap2014) == 68, "element map 2014 pair count");
 
-// Every element id of every edition begins with "D" or "P"; one flag per
-// id of those two letters.
-constexpr int32_t idIndex(char c0, char c1, char c2) {
-  if ((c0 != 'D' && c0 != 'P') || c1 < 'A' || c1 > 'Z' || c2 < 'A' || c2 > 'Z') return -1;
-  return (c0 == 'D' ? 0 : 26 * 26) + (c1 - 'A') * 26 + (c2 - 'A');
-}
-
-constexpr std::array<bool, 2 * 26 * 26> knownIds() {
-  std::array<bool, 2 * 26 * 26> known{};
+constexpr std::array<bool, kAamvaElementIdSpace> knownIds() {
+  std::array<bool, kAamvaElementIdSpace> known{};
   auto add = [&known](const CodePair* map, size_t count) {
     for (size_t i = 0; i < count; ++i) {
       const uint32_t code = map[i].code;
-      const int32_t at = idIndex(static_cast<char>(code >> 16), static_cast<char>((code >> 8) & 0xFF),
-                                 static_cast<char>(code & 0xFF));
+      const int32_t at = aamvaIdNumber(static_cast<char>(code >> 16), static_cast<char>((code >> 8) & 0xFF),
+                                       static_cast<char>(code & 0xFF));
       if (at >= 0) known[static_cast<size_t>(at)] = true;
     }
   };
@@ -354,24 +347,16 @@ constexpr std::array<bool, 2 * 26 * 26> knownIds() {
   add(kElementMap2014, std::size(kElementMap2014));
   return known;
 }
-constexpr std::array<bool, 2 * 26 * 26> kKnownIds = knownIds();
-static_assert(kKnownIds[idIndex('D', 'A', 'Q')] && kKnownIds[idIndex('P', 'A', 'F')] && !kKnownIds[idIndex('D', 'O', 'E')],
+constexpr std::array<bool, kAamvaElementIdSpace> kKnownIdArray = knownIds();
+static_assert(kKnownIdArray[aamvaIdNumber('D', 'A', 'Q')] && kKnownIdArray[aamvaIdNumber('P', 'A', 'F')] &&
+                  !kKnownIdArray[aamvaIdNumber('D', 'O', 'E')],
               "the element ids of all editions");
 
 }  // namespace
 
+constexpr std::array<bool, kAamvaElementIdSpace> kAamvaKnownIds = kKnownIdArray;
+
 bool isAamvaElementId(const char* id) { return aamvaElementIdIndex(id) >= 0; }
-
-int32_t aamvaElementIdIndex(const char* id) {
-  const int32_t at = idIndex(id[0], id[1], id[2]);
-  return at >= 0 && kKnownIds[static_cast<size_t>(at)] ? at : -1;
-}
-
-int32_t aamvaElementCodeIndex(uint32_t code) {
-  const char id[3] = {static_cast<char>(code >> 16), static_cast<char>((code >> 8) & 0xFF),
-                      static_cast<char>(code & 0xFF)};
-  return aamvaElementIdIndex(id);
-}
 
 namespace {
 

@@ -37,7 +37,7 @@ int64_t atLeastMinimum(int64_t size) { return size < kMinimumBufferSize ? kMinim
 // same answers on every handle.
 //
 // Work buffer: the engine's regions (each decoding, an editable copy, the
-// scoring's scratch), each of this size. The decoders write the whole input
+// scoring's scratch, what the parse memo keeps), each of this size. The decoders write the whole input
 // and may then grow it: the header repairs turn "@" LF LF and "@" LF CR into
 // the four-byte "@" LF RS CR (one byte more each), "@" LF "ANSI " into
 // "@" LF RS CR "ANSI " (two more) and "@ANSI " into the same (three more).

@@ -26,8 +26,8 @@ int isNotPrintableAscii(int c) { return c < 0x20 || c > 0x7E; }
 // Scanner logs write control characters as "[0D]" and "[0A]". The text is
 // in escape mode when it holds one of them before its first NUL byte.
 bool inEscapeMode(const char* text, int32_t n) {
-  int32_t end = 0;
-  while (end < n && text[end] != '\0') ++end;
+  const void* nul = std::memchr(text, '\0', static_cast<size_t>(n));
+  const int32_t end = nul != nullptr ? static_cast<int32_t>(static_cast<const char*>(nul) - text) : n;
   return spanFind(Span{text, end}, Span{"[0D]", 4}) >= 0 || spanFind(Span{text, end}, Span{"[0A]", 4}) >= 0;
 }
 
@@ -61,7 +61,11 @@ int32_t decodeEscapes(char* text, int32_t n) {
 void clearStripeJunk(char* text, int32_t n) {
   if (n <= 6) return;
   for (int32_t i = 0; i <= n - 7; ++i) {
-    if (text[i] == '?' && text[i + 1] == '*' && text[i + 2] == '\x02' && text[i + 3] != kLF &&
+    // Only a '?' can begin the junk.
+    const void* mark = std::memchr(text + i, '?', static_cast<size_t>(n - 6 - i));
+    if (mark == nullptr) return;
+    i = static_cast<int32_t>(static_cast<const char*>(mark) - text);
+    if (text[i + 1] == '*' && text[i + 2] == '\x02' && text[i + 3] != kLF &&
         text[i + 4] == '\0' && text[i + 5] == ';') {
       text[i + 1] = ';';
       text[i + 2] = text[i + 3] = text[i + 5] = '\0';
@@ -72,6 +76,10 @@ void clearStripeJunk(char* text, int32_t n) {
 // Drops NUL bytes and turns the two-character escapes "\n" and "\r" into
 // LF and CR; any other backslash stays.
 int32_t compact(char* text, int32_t n) {
+  // Most texts hold neither a NUL nor a backslash: nothing moves.
+  const void* nul = std::memchr(text, '\0', static_cast<size_t>(n));
+  const void* backslash = std::memchr(text, '\\', static_cast<size_t>(n));
+  if (nul == nullptr && backslash == nullptr) return n;
   int32_t w = 0;
   for (int32_t i = 0; i < n; ++i) {
     const char c = text[i];
@@ -268,10 +276,11 @@ int32_t decodeNormalizedPrintable(const char* input, int32_t length, char* out, 
 }
 
 void normalizedToPrintable(char* text, int32_t n) {
+  // Without a branch, so that the compiler can work on many bytes at once.
   for (int32_t i = 0; i < n; ++i) {
-    const int c = byteOf(text[i]);
-    const bool keep = c == kLF || c == kCR || c == kRS || (c >= 0x20 && c <= 0x7A);
-    if (!keep) text[i] = ' ';
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    const bool keep = c == kLF || c == kCR || c == kRS || static_cast<unsigned char>(c - 0x20) <= 0x7A - 0x20;
+    text[i] = static_cast<char>(keep ? c : ' ');
   }
 }
 

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "engine/ascii_classes.h"
+#include "engine/parse_memo.h"
 #include "fields/field_ids.h"
 
 namespace tavrix {
@@ -13,8 +14,8 @@ namespace {
 // one, for every row that uses it.
 class DecodingCache {
  public:
-  DecodingCache(const char* input, int32_t length, char* work, int32_t regionCapacity)
-      : input_(input), length_(length), work_(work), capacity_(regionCapacity) {}
+  DecodingCache(const char* input, int32_t length, char* work, int32_t regionCapacity, ParseMemo* memo)
+      : input_(input), length_(length), work_(work), capacity_(regionCapacity), memo_(memo) {}
 
   // The row's decoded text, or false when its decoder refuses the input.
   bool textFor(Decoder decoder, const char** text, int32_t* n) {
@@ -27,6 +28,8 @@ class DecodingCache {
       } else {
         region = next_;
         next_ = (next_ + 1) % kDecodingRegions;
+        // What the memo kept may point into the text about to be replaced.
+        memo_->forget();
       }
       decoders_[region] = decoder;
       char* out = regionText(region);
@@ -74,6 +77,7 @@ class DecodingCache {
   int32_t length_;
   char* work_;
   int32_t capacity_;
+  ParseMemo* memo_;
   Decoder decoders_[kDecodingRegions] = {};
   int32_t lengths_[kDecodingRegions] = {};
   bool ok_[kDecodingRegions] = {};
@@ -117,17 +121,23 @@ void upperCaseInPlace(char* text, int32_t length) {
 
 void recordMakePrintable(FieldRecord* record) {
   TextArena& arena = record->arena;
+  // Without a branch, so that the compiler can work on many bytes at once.
   for (int32_t i = 0; i < arena.used; ++i) {
-    const int c = byteOf(arena.storage[i]);
-    if (c != 0 && (c < 0x20 || c > 0x7E)) arena.storage[i] = ' ';
+    const unsigned char c = static_cast<unsigned char>(arena.storage[i]);
+    const bool keep = c == 0 || static_cast<unsigned char>(c - 0x20) <= 0x7E - 0x20;
+    arena.storage[i] = static_cast<char>(keep ? c : ' ');
   }
   // A NUL inside a field's own extent (a verbatim input may carry one)
-  // would cut the value short for C and Java callers.
-  for (FieldSlot& slot : record->slots) {
-    if (slot.data == nullptr || slot.length < 1) continue;
-    char* text = arena.storage + (slot.data - arena.storage);
-    for (int32_t i = 0; i < slot.length; ++i) {
-      if (text[i] == '\0') text[i] = ' ';
+  // would cut the value short for C and Java callers. Only slots a store
+  // touched can hold text.
+  for (int32_t w = 0; w < kSlotWords; ++w) {
+    for (uint64_t bits = record->touched[w]; bits != 0; bits &= bits - 1) {
+      const FieldSlot& slot = record->slots[w * 64 + __builtin_ctzll(bits)];
+      if (slot.data == nullptr || slot.length < 1) continue;
+      char* text = arena.storage + (slot.data - arena.storage);
+      for (int32_t i = 0; i < slot.length; ++i) {
+        if (text[i] == '\0') text[i] = ' ';
+      }
     }
   }
 }
@@ -157,7 +167,12 @@ int32_t runParseEngine(const FormatTable& table, const char* input, int32_t leng
     return VTX_ERR_NO_STORAGE;
   }
 
-  DecodingCache decodings(input, length, room.work, room.regionCapacity);
+  // The memo lives for this parse only: both records lose it on return.
+  ParseMemo memo(room.work + static_cast<size_t>(kDecodingRegions + 2) * static_cast<size_t>(room.regionCapacity),
+                 room.regionCapacity);
+  DecodingCache decodings(input, length, room.work, room.regionCapacity, &memo);
+  held->memo = &memo;
+  candidate->memo = &memo;
   int32_t bestScore = -9999;
   int32_t bestRow = -1;
   char bestVersion[2] = {};
@@ -174,6 +189,8 @@ int32_t runParseEngine(const FormatTable& table, const char* input, int32_t leng
     int32_t rc = 0;
     if (row.editingParser != nullptr) {
       char* copy = decodings.editRegion();
+      // The copy replaces the last one, into which the memo may point.
+      memo.forget();
       std::memcpy(copy, decoded, static_cast<size_t>(n));
       copy[n] = '\0';
       text = copy;
@@ -202,6 +219,8 @@ int32_t runParseEngine(const FormatTable& table, const char* input, int32_t leng
     }
   }
 
+  held->memo = nullptr;
+  candidate->memo = nullptr;
   FieldRecord* answer = room.record;
   if (held != answer) recordCopy(*held, answer);
   if (bestRow < 0) {

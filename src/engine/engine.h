@@ -11,11 +11,12 @@ namespace tavrix {
 // The work space of one parse, all of it sized from the input alone.
 // `work` holds kWorkRegions regions of `regionCapacity` bytes: one for each
 // decoding kept while the rows that share it run, one for a row that edits
-// its text, one for the scoring's scratch. The record receives the answer;
+// its text, one for the scoring's scratch and one for what the parse memo
+// keeps (see parse_memo.h). The record receives the answer;
 // the spare record (with an arena as large as the record's) holds the
 // candidate being tried while the record keeps the best so far.
 inline constexpr int32_t kDecodingRegions = 5;
-inline constexpr int32_t kWorkRegions = kDecodingRegions + 2;
+inline constexpr int32_t kWorkRegions = kDecodingRegions + 3;
 
 struct EngineRoom {
   char* work = nullptr;

@@ -84,6 +84,10 @@ int32_t recordClear(FieldRecord* record) {
   TextArena& arena = record->arena;
   record->documentClass = kNoDocumentClass;
   record->formatId = kNoFormatId;
+  // Most rows refuse a text before they store anything.
+  uint64_t touched = 0;
+  for (const uint64_t word : record->touched) touched |= word;
+  if (arena.used == 0 && touched == 0) return VTX_OK;
   for (int32_t w = 0; w < kSlotWords; ++w) {
     for (uint64_t bits = record->touched[w]; bits != 0; bits &= bits - 1) {
       record->slots[w * 64 + __builtin_ctzll(bits)] = FieldSlot{};
@@ -109,6 +113,20 @@ const FieldSlot* recordSetField(FieldRecord* record, int32_t id, Span source, co
                         : spanCopyFiltered(arena.storage + arena.used, room, source, replaceSet, squeezeSet,
                                            replacementChar);
   noteRoom(arena, !spanIsEmpty(source), n, room);
+  return commitStore(record, id, n);
+}
+
+const FieldSlot* recordSetSpan(FieldRecord* record, int32_t id, Span source) {
+  if (record == nullptr || !validId(id)) return nullptr;
+  TextArena& arena = record->arena;
+  const int32_t room = roomLeft(arena);
+  const bool wanted = !spanIsEmpty(source);
+  int32_t n = 0;
+  if (arena.storage != nullptr && wanted && room > 0) {
+    n = source.length < room ? source.length : room;
+    std::memcpy(arena.storage + arena.used, source.data, static_cast<size_t>(n));
+  }
+  noteRoom(arena, wanted, n, room);
   return commitStore(record, id, n);
 }
 

@@ -42,6 +42,8 @@ struct TextArena {
 
 inline constexpr int32_t kSlotWords = (kFieldCount + 63) / 64;
 
+class ParseMemo;
+
 struct FieldRecord {
   uint32_t documentClass = kNoDocumentClass;
   uint32_t formatId = kNoFormatId;
@@ -50,6 +52,10 @@ struct FieldRecord {
   // One bit per slot a store has touched since the last clear, so that
   // clearing and counting visit only those.
   uint64_t touched[kSlotWords] = {};
+  // Work other rows of the same parse did and a parser may reuse (see
+  // parse_memo.h); set by the engine for the length of one parse, null
+  // otherwise.
+  ParseMemo* memo = nullptr;
 };
 
 // Writer used by recordSetFieldWith: writes at most `room` bytes at
@@ -73,10 +79,9 @@ const FieldSlot* recordSetJoined(FieldRecord* record, int32_t id, const Span* sp
 const FieldSlot* recordSetFieldWith(FieldRecord* record, int32_t id, void* context, FieldWriter writer);
 const FieldSlot* recordSetDate(FieldRecord* record, int32_t id, const DateTime* date);
 
-// Unfiltered store of a span (the common case for parsers).
-inline const FieldSlot* recordSetSpan(FieldRecord* record, int32_t id, Span source) {
-  return recordSetField(record, id, source, nullptr, nullptr, '\0');
-}
+// Unfiltered store of a span (the common case for parsers): the same as
+// recordSetField without sets.
+const FieldSlot* recordSetSpan(FieldRecord* record, int32_t id, Span source);
 
 // First non-empty slot of the listed ids: 0 and `out` set, or -16.
 int32_t recordGetFirst(const FieldRecord* record, const int32_t* ids, int32_t count, Span* out);

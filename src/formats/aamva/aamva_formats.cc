@@ -216,7 +216,7 @@ int32_t parseAamvaVariant(int32_t formatId, const char* text, int32_t length, Fi
   reader.map = map.pairs;
   reader.mapLength = map.count;
   reader.parseSubfile = aamvaParseSubfileWithMap;
-  if (v.formatName != nullptr) recordSetFieldStr(record, field::formatName, v.formatName);
+  reader.formatName = v.formatName;
   const int32_t rc = reader.run(&reader, text, length);
   return rc != 0 ? rc : applyPostCheck(v.postCheck, record);
 }

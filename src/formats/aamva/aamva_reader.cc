@@ -2,8 +2,10 @@
 
 #include <cstring>
 #include <initializer_list>
+#include <optional>
 
 #include "engine/ascii_classes.h"
+#include "engine/parse_memo.h"
 #include "engine/text_span.h"
 #include "fields/field_ids.h"
 #include "formats/aamva/element_lookup.h"
@@ -26,6 +28,11 @@ bool isLetterAt(const char* p) { return isAsciiAlpha(byteOf(*p)) != 0; }
 int32_t readHeaderNumber(Span input, int32_t pos, int32_t length, int32_t badCode, int32_t* value) {
   if (pos < 0 || length < 0 || input.length < pos + length) return aamva_rc::kTooShort;
   const Span text{input.data + pos, length};
+  // Header numbers are mostly one or two plain digits.
+  if (length == 2 && isDigitAt(text.data) && isDigitAt(text.data + 1)) {
+    *value = (text.data[0] - '0') * 10 + (text.data[1] - '0');
+    return 0;
+  }
   if (!aamvaNumericText(text)) return badCode;
   *value = spanAtoi(text);
   return 0;
@@ -84,10 +91,17 @@ template <typename Visit>
 void forEachElementPair(const AamvaReader* reader, Span data, CharSet separators, const CodePair* map,
                         int32_t mapLength, Visit visit) {
   const SeparatorTable isSeparator(separators);
-  const ElementLookup lookup(map, mapLength);
+  // The edition maps' lookups are built in advance; another map's here.
+  const ElementLookup* const prebuilt = elementMapLookup(map, mapLength);
+  std::optional<ElementLookup> built;
+  if (prebuilt == nullptr) built.emplace(map, mapLength);
+  const ElementLookup& lookup = prebuilt != nullptr ? *prebuilt : *built;
   auto visitElement = [&](Span element) {
     // An indented element line ("  DCSSMITH"): the id follows the blanks.
-    spanTrimLeftSet(&element, " \t");
+    while (element.length > 0 && (element.data[0] == ' ' || element.data[0] == '\t')) {
+      ++element.data;
+      --element.length;
+    }
     if (element.length <= 2) return;
     const Span value{element.data + 3, element.length - 3};
     forEachPair(lookup, tokenCode(element), map, mapLength, [&](int32_t index) { visit(index, value); });
@@ -113,28 +127,50 @@ bool aamvaNumericText(Span text) {
   return true;
 }
 
+namespace {
+
+// The default reader, copied whole: every variant of every parse starts
+// from it.
+constexpr AamvaReader kDefaultReader{
+    .record = nullptr,
+    .input = {},
+    .layout = {},
+    .elementSeparator = '\0',
+    .recordSeparator = '\0',
+    .segmentTerminator = '\0',
+    .entryCount = 0,
+    .version = 0,
+    .headerEnd = 0,
+    .subfileStart = 0,
+    .separatorForm = SeparatorForm::both,
+    .map = nullptr,
+    .mapLength = 0,
+    .formatName = nullptr,
+    .run = aamvaRun,
+    .parseHeader = aamvaParseHeader,
+    .parseVersion = aamvaParseVersion,
+    .parseEntryCount = aamvaParseEntryCount,
+    .storeIin = aamvaStoreIin,
+    .checkVersion = aamvaCheckVersion,
+    .checkFileType = nullptr,
+    .parseSubfiles = aamvaParseSubfiles,
+    .findDirectoryEntry = aamvaFindDirectoryEntry,
+    .parseDirectoryEntry = aamvaParseDirectoryEntry,
+    .locateSubfileData = aamvaLocateSubfileData,
+    .walkElements = aamvaWalkElements,
+    .parseSubfile = nullptr,
+    .storeElement = aamvaStoreElement,
+};
+
+}  // namespace
+
 int32_t aamvaReaderInit(AamvaReader* reader, int32_t layoutId, FieldRecord* record) {
   if (reader == nullptr) return aamva_rc::kNoLayout;
-  *reader = AamvaReader{};
+  *reader = kDefaultReader;
   reader->record = record;
   const AamvaLayout* row = aamvaLayoutRow(layoutId);
   if (row == nullptr) return aamva_rc::kNoLayout;
   reader->layout = *row;
-  reader->separatorForm = SeparatorForm::both;
-  reader->run = aamvaRun;
-  reader->parseHeader = aamvaParseHeader;
-  reader->parseVersion = aamvaParseVersion;
-  reader->parseEntryCount = aamvaParseEntryCount;
-  reader->storeIin = aamvaStoreIin;
-  reader->checkVersion = aamvaCheckVersion;
-  reader->checkFileType = nullptr;
-  reader->parseSubfiles = aamvaParseSubfiles;
-  reader->findDirectoryEntry = aamvaFindDirectoryEntry;
-  reader->parseDirectoryEntry = aamvaParseDirectoryEntry;
-  reader->locateSubfileData = aamvaLocateSubfileData;
-  reader->walkElements = aamvaWalkElements;
-  reader->parseSubfile = nullptr;
-  reader->storeElement = aamvaStoreElement;
   return 0;
 }
 
@@ -142,10 +178,14 @@ int32_t aamvaRun(AamvaReader* reader, const char* text, int32_t length) {
   if (text == nullptr || length < 0) return aamva_rc::kBounds;
   const Span input{text, length};
   reader->input = input;
-  const AamvaSpanHook steps[] = {reader->parseHeader, reader->checkFileType, reader->parseSubfiles};
-  for (AamvaSpanHook step : steps) {
-    if (step == nullptr) continue;
-    const int32_t rc = step(reader, input);
+  for (AamvaSpanHook check : {reader->parseHeader, reader->checkFileType}) {
+    if (check == nullptr) continue;
+    const int32_t rc = check(reader, input);
+    if (rc != 0) return rc;
+  }
+  if (reader->formatName != nullptr) recordSetFieldStr(reader->record, field::formatName, reader->formatName);
+  if (reader->parseSubfiles != nullptr) {
+    const int32_t rc = reader->parseSubfiles(reader, input);
     if (rc != 0) return rc;
   }
   // A barcode whose subfile type could not be read is taken for a licence.
@@ -364,12 +404,46 @@ int32_t aamvaLocateSubfileData(AamvaReader*, Span input, const SubfileEntry* ent
   return 0;
 }
 
+namespace {
+
+// What a plain walk reads: the data, the separators that occur in it (one
+// the data lacks cuts nothing), the map, the header characters the
+// run-together test looks at (through the input) and the store step. Layouts
+// that accept the same header mostly walk the same elements alike.
+MemoKey walkKey(const AamvaReader* reader, Span data, CharSet separators, const CodePair* map, int32_t mapLength) {
+  MemoKey key;
+  key.add(reinterpret_cast<uintptr_t>(aamvaWalkElements));
+  key.add(data);
+  uint64_t present[4] = {};
+  for (int32_t i = 0; i < separators.count; ++i) {
+    const unsigned char c = static_cast<unsigned char>(separators.chars[i]);
+    if (data.length > 0 && std::memchr(data.data, c, static_cast<size_t>(data.length)) != nullptr) {
+      present[c >> 6] |= uint64_t{1} << (c & 63);
+    }
+  }
+  for (uint64_t word : present) key.add(word);
+  key.add(map);
+  key.add(static_cast<uint64_t>(static_cast<uint32_t>(mapLength)));
+  key.add(reader->input);
+  key.add(reinterpret_cast<uintptr_t>(reader->storeElement));
+  return key;
+}
+
+}  // namespace
+
 int32_t aamvaWalkElements(AamvaReader* reader, Span data, CharSet separators, const CodePair* map,
                           int32_t mapLength) {
   // Without a store slot there is nothing to do with the values.
   if (reader->storeElement == nullptr) return 0;
-  forEachElementPair(reader, data, separators, map, mapLength,
-                     [&](int32_t index, Span value) { reader->storeElement(reader, map[index].value, value); });
+  // The walk only stores, so it can run once for every layout with the
+  // same key.
+  FieldRecord* const own = reader->record;
+  memoStores(own, walkKey(reader, data, separators, map, mapLength), [&](FieldRecord* into) {
+    reader->record = into;
+    forEachElementPair(reader, data, separators, map, mapLength,
+                       [&](int32_t index, Span value) { reader->storeElement(reader, map[index].value, value); });
+    reader->record = own;
+  });
   return 0;
 }
 
@@ -403,7 +477,7 @@ int32_t aamvaStoreElement(AamvaReader* reader, int32_t fieldId, Span value) {
   }
   while (value.length > 0 && padding(value.data[value.length - 1])) --value.length;
   // An element with nothing after its id clears what an earlier one stored.
-  recordSetFieldIf(reader->record, fieldId, value, nullptr, nullptr, '\0');
+  recordSetSpan(reader->record, fieldId, value);
   return 0;
 }
 

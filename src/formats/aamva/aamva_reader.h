@@ -106,6 +106,9 @@ struct AamvaReader {
   SeparatorForm separatorForm;
   const CodePair* map;
   int32_t mapLength;
+  // Stored as the format name once the header and file type are accepted
+  // (null: none).
+  const char* formatName;
   // The steps, in the order they run. A null slot is skipped.
   AamvaRunHook run;
   AamvaSpanHook parseHeader;

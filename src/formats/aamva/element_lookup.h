@@ -27,7 +27,7 @@ struct SeparatorTable {
 // element map is not indexed and callers fall back to codePairLookup.
 class ElementLookup {
  public:
-  ElementLookup(const CodePair* map, int32_t length) : map_(map) {
+  constexpr ElementLookup(const CodePair* map, int32_t length) : map_(map) {
     indexed_ = map != nullptr && length >= 0 && length <= kElementMapMaxPairs;
     if (!indexed_) return;
     for (int16_t& s : first_) s = -1;
@@ -40,7 +40,7 @@ class ElementLookup {
     }
   }
 
-  bool indexed() const { return indexed_; }
+  constexpr bool indexed() const { return indexed_; }
 
   // First pair index with `code`, or -1.
   int32_t firstOf(uint32_t code) const { return first_[slotOf(code)]; }
@@ -51,7 +51,7 @@ class ElementLookup {
   static constexpr int32_t kSlots = 256;  // a power of two, over three times the longest map
 
   // The slot that holds `code` or the empty slot where it would go.
-  int32_t slotOf(uint32_t code) const {
+  constexpr int32_t slotOf(uint32_t code) const {
     int32_t slot = static_cast<int32_t>((code * 2654435761u) >> 24) & (kSlots - 1);
     while (first_[slot] >= 0 && map_[first_[slot]].code != code) slot = (slot + 1) & (kSlots - 1);
     return slot;
@@ -59,8 +59,12 @@ class ElementLookup {
 
   const CodePair* map_;
   bool indexed_ = false;
-  int16_t first_[kSlots];
-  int16_t next_[kElementMapMaxPairs];
+  int16_t first_[kSlots] = {};
+  int16_t next_[kElementMapMaxPairs] = {};
 };
+
+// The lookup of one of the edition maps, built when the library is
+// compiled; null for any other map.
+const ElementLookup* elementMapLookup(const CodePair* map, int32_t length);
 
 }  // namespace tavrix

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "fields/field_ids.h"
+#include "formats/aamva/element_lookup.h"
 
 namespace tavrix {
 namespace {
@@ -329,20 +330,13 @@ constexpr CodePair kElementMap2014[] = {
 };
 static_assert(std::size(kElementMap2014) == 68, "element map 2014 pair count");
 
-// Every element id of every edition begins with "D" or "P"; one flag per
-// id of those two letters.
-constexpr int32_t idIndex(char c0, char c1, char c2) {
-  if ((c0 != 'D' && c0 != 'P') || c1 < 'A' || c1 > 'Z' || c2 < 'A' || c2 > 'Z') return -1;
-  return (c0 == 'D' ? 0 : 26 * 26) + (c1 - 'A') * 26 + (c2 - 'A');
-}
-
-constexpr std::array<bool, 2 * 26 * 26> knownIds() {
-  std::array<bool, 2 * 26 * 26> known{};
+constexpr std::array<bool, kAamvaElementIdSpace> knownIds() {
+  std::array<bool, kAamvaElementIdSpace> known{};
   auto add = [&known](const CodePair* map, size_t count) {
     for (size_t i = 0; i < count; ++i) {
       const uint32_t code = map[i].code;
-      const int32_t at = idIndex(static_cast<char>(code >> 16), static_cast<char>((code >> 8) & 0xFF),
-                                 static_cast<char>(code & 0xFF));
+      const int32_t at = aamvaIdNumber(static_cast<char>(code >> 16), static_cast<char>((code >> 8) & 0xFF),
+                                       static_cast<char>(code & 0xFF));
       if (at >= 0) known[static_cast<size_t>(at)] = true;
     }
   };
@@ -353,15 +347,49 @@ constexpr std::array<bool, 2 * 26 * 26> knownIds() {
   add(kElementMap2014, std::size(kElementMap2014));
   return known;
 }
-constexpr std::array<bool, 2 * 26 * 26> kKnownIds = knownIds();
-static_assert(kKnownIds[idIndex('D', 'A', 'Q')] && kKnownIds[idIndex('P', 'A', 'F')] && !kKnownIds[idIndex('D', 'O', 'E')],
+constexpr std::array<bool, kAamvaElementIdSpace> kKnownIdArray = knownIds();
+static_assert(kKnownIdArray[aamvaIdNumber('D', 'A', 'Q')] && kKnownIdArray[aamvaIdNumber('P', 'A', 'F')] &&
+                  !kKnownIdArray[aamvaIdNumber('D', 'O', 'E')],
               "the element ids of all editions");
 
 }  // namespace
 
-bool isAamvaElementId(const char* id) {
-  const int32_t at = idIndex(id[0], id[1], id[2]);
-  return at >= 0 && kKnownIds[static_cast<size_t>(at)];
+constexpr std::array<bool, kAamvaElementIdSpace> kAamvaKnownIds = kKnownIdArray;
+
+bool isAamvaElementId(const char* id) { return aamvaElementIdIndex(id) >= 0; }
+
+namespace {
+
+template <size_t N>
+constexpr ElementLookup lookupOf(const CodePair (&map)[N]) {
+  return ElementLookup(map, static_cast<int32_t>(N));
+}
+
+constexpr ElementLookup kLookup2000 = lookupOf(kElementMap2000);
+constexpr ElementLookup kLookup2003 = lookupOf(kElementMap2003);
+constexpr ElementLookup kLookup2009 = lookupOf(kElementMap2009);
+constexpr ElementLookup kLookup2011 = lookupOf(kElementMap2011);
+constexpr ElementLookup kLookup2014 = lookupOf(kElementMap2014);
+
+}  // namespace
+
+const ElementLookup* elementMapLookup(const CodePair* map, int32_t length) {
+  struct Known {
+    const CodePair* map;
+    int32_t length;
+    const ElementLookup* lookup;
+  };
+  static constexpr Known kKnown[] = {
+      {kElementMap2000, static_cast<int32_t>(std::size(kElementMap2000)), &kLookup2000},
+      {kElementMap2003, static_cast<int32_t>(std::size(kElementMap2003)), &kLookup2003},
+      {kElementMap2009, static_cast<int32_t>(std::size(kElementMap2009)), &kLookup2009},
+      {kElementMap2011, static_cast<int32_t>(std::size(kElementMap2011)), &kLookup2011},
+      {kElementMap2014, static_cast<int32_t>(std::size(kElementMap2014)), &kLookup2014},
+  };
+  for (const Known& known : kKnown) {
+    if (known.map == map && known.length == length) return known.lookup;
+  }
+  return nullptr;
 }
 
 ElementMap elementMap(ElementMapId id) {

@@ -10,19 +10,32 @@ namespace {
 
 enum class ValueForm : uint8_t { free, date, sex, height, postalCode };
 
-bool idIs(const char* id, const char* name) { return std::memcmp(id, name, 3) == 0; }
-
 ValueForm formOf(const char* id) {
-  static constexpr const char* kDates[] = {"DBA", "DBB", "DBD", "DBL", "DDB", "DDC",
-                                           "DDH", "DDI", "DDJ", "PAB", "PAD"};
-  for (const char* date : kDates) {
-    if (idIs(id, date)) return ValueForm::date;
+  switch (aamvaElementCode(id[0], id[1], id[2])) {
+    case aamvaElementCode('D', 'B', 'A'): case aamvaElementCode('D', 'B', 'B'): case aamvaElementCode('D', 'B', 'D'):
+    case aamvaElementCode('D', 'B', 'L'): case aamvaElementCode('D', 'D', 'B'): case aamvaElementCode('D', 'D', 'C'):
+    case aamvaElementCode('D', 'D', 'H'): case aamvaElementCode('D', 'D', 'I'): case aamvaElementCode('D', 'D', 'J'):
+    case aamvaElementCode('P', 'A', 'B'): case aamvaElementCode('P', 'A', 'D'):
+      return ValueForm::date;
+    case aamvaElementCode('D', 'B', 'C'):
+      return ValueForm::sex;
+    case aamvaElementCode('D', 'A', 'U'): case aamvaElementCode('D', 'A', 'V'):
+      return ValueForm::height;
+    case aamvaElementCode('D', 'A', 'K'): case aamvaElementCode('D', 'A', 'P'):
+      return ValueForm::postalCode;
+    default:
+      return ValueForm::free;
   }
-  if (idIs(id, "DBC")) return ValueForm::sex;
-  if (idIs(id, "DAU") || idIs(id, "DAV")) return ValueForm::height;
-  if (idIs(id, "DAK") || idIs(id, "DAP")) return ValueForm::postalCode;
-  return ValueForm::free;
 }
+
+// One bit per element id number (see aamvaElementIdIndex).
+struct IdSet {
+  uint64_t bits[(kAamvaElementIdSpace + 63) / 64] = {};
+  void add(int32_t index) {
+    if (index >= 0) bits[index >> 6] |= uint64_t{1} << (index & 63);
+  }
+  bool has(int32_t index) const { return index >= 0 && (bits[index >> 6] >> (index & 63) & 1) != 0; }
+};
 
 bool digitAt(Span s, int32_t i) { return i < s.length && isAsciiDigit(byteOf(s.data[i])) != 0; }
 bool alnumAt(Span s, int32_t i) { return i < s.length && isAsciiAlnum(byteOf(s.data[i])) != 0; }
@@ -102,36 +115,35 @@ int32_t aamvaSplitRunTogether(Span token, const CodePair* map, int32_t mapLength
   if (token.data == nullptr || token.length < 3 || elements == nullptr || capacity < 2) return 0;
   const int32_t end = subfileEnd(token);
   const Span text{token.data, end};
-  // Ids that started an element; each element occurs once.
+  // Ids that started an element (each element occurs once), and the ids of
+  // the map.
   constexpr int32_t kMaxUsed = kRunTogetherMaxElements;
-  const char* used[kMaxUsed];
+  IdSet used;
   int32_t usedCount = 0;
-  used[usedCount++] = text.data;
-  auto isUsed = [&](const char* id) {
-    for (int32_t i = 0; i < usedCount; ++i) {
-      if (idIs(used[i], id)) return true;
-    }
-    return false;
-  };
-
-  auto inMap = [&](const char* id) {
-    int32_t index = 0;
-    return isAamvaElementId(id) && codePairLookup(aamvaElementCode(id[0], id[1], id[2]), map, mapLength, &index) >= 0;
-  };
+  used.add(aamvaElementIdIndex(text.data));
+  ++usedCount;
+  IdSet mapIds;
+  for (int32_t i = 0; map != nullptr && i < mapLength; ++i) mapIds.add(aamvaElementCodeIndex(map[i].code));
+  auto inMap = [&](const char* id) { return mapIds.has(aamvaElementIdIndex(id)); };
 
   int32_t count = 0;
   int32_t idStart = 0;
+  ValueForm currentForm = formOf(text.data);
   for (int32_t p = 4; p + 3 <= end; ++p) {
     const char* id = text.data + p;
-    if (!isAamvaElementId(id) || isUsed(id)) continue;
+    const int32_t index = aamvaElementIdIndex(id);
+    if (index < 0 || used.has(index)) continue;
     const Span value{text.data + idStart + 3, p - idStart - 3};
-    if (!valueFits(formOf(text.data + idStart), value)) continue;
-    if (!inMap(id) && ((p + 4 <= end && inMap(id + 1)) || (p + 5 <= end && inMap(id + 2)))) continue;
-    if (!valueStartFits(formOf(id), Span{id + 3, end - p - 3})) continue;
+    if (!valueFits(currentForm, value)) continue;
+    if (!mapIds.has(index) && ((p + 4 <= end && inMap(id + 1)) || (p + 5 <= end && inMap(id + 2)))) continue;
+    const ValueForm form = formOf(id);
+    if (!valueStartFits(form, Span{id + 3, end - p - 3})) continue;
     if (count + 2 > capacity || usedCount == kMaxUsed) break;
     elements[count++] = Span{text.data + idStart, p - idStart};
-    used[usedCount++] = id;
+    used.add(index);
+    ++usedCount;
     idStart = p;
+    currentForm = form;
     p += 3;  // the next boundary leaves this element a value of at least one character
   }
   if (count == 0) return 0;

@@ -50,29 +50,44 @@ void stripeParserInitEmpty(StripeParser* parser, FieldRecord* record, const Pars
   parser->parseTime = parseTimeOf(context);
 }
 
+namespace {
+
+// The default parser, copied whole: every stripe variant of every parse
+// starts from it.
+constexpr StripeParser kDefaultParser{
+    .record = nullptr,
+    .parseTime = {},
+    .run = stripeRun,
+    .splitTracks = nullptr,
+    .checkTracks = nullptr,
+    .parseTrack1 = stripeParseTrack1,
+    .track1Jurisdiction = stripeTrack1Jurisdiction,
+    .track1City = stripeTrack1City,
+    .track1Name = stripeTrack1Name,
+    .track1Address = stripeTrack1Address,
+    .parseTrack2 = stripeParseTrack2,
+    .track2Iin = stripeTrack2Iin,
+    .track2Number = stripeTrack2Number,
+    .track2Dates = stripeTrack2Dates,
+    .parseTrack3 = stripeParseTrack3,
+    .track3PostalCode = stripeTrack3PostalCode,
+    .track3Locate = stripeTrack3Locate,
+    .track3Class = stripeDescriptionText<0, 2, field::classificationCode>,
+    .track3Restrictions = stripeDescriptionText<2, 10, field::restrictionCode>,
+    .track3Endorsements = stripeDescriptionText<12, 4, field::endorsementsCode>,
+    .track3Sex = stripeDescriptionText<16, 1, field::gender>,
+    .track3Height = stripeHeightEitherUnit<17>,
+    .track3Weight = stripeWeightEitherUnit<20>,
+    .track3HairColor = stripeColour<23, field::hairColor>,
+    .track3EyeColor = stripeColour<26, field::eyeColor>,
+};
+
+}  // namespace
+
 void stripeParserInit(StripeParser* parser, FieldRecord* record, const ParserHandle* context) {
-  stripeParserInitEmpty(parser, record, context);
-  parser->run = stripeRun;
-  parser->parseTrack1 = stripeParseTrack1;
-  parser->track1Jurisdiction = stripeTrack1Jurisdiction;
-  parser->track1City = stripeTrack1City;
-  parser->track1Name = stripeTrack1Name;
-  parser->track1Address = stripeTrack1Address;
-  parser->parseTrack2 = stripeParseTrack2;
-  parser->track2Iin = stripeTrack2Iin;
-  parser->track2Number = stripeTrack2Number;
-  parser->track2Dates = stripeTrack2Dates;
-  parser->parseTrack3 = stripeParseTrack3;
-  parser->track3PostalCode = stripeTrack3PostalCode;
-  parser->track3Locate = stripeTrack3Locate;
-  parser->track3Class = stripeDescriptionText<0, 2, field::classificationCode>;
-  parser->track3Restrictions = stripeDescriptionText<2, 10, field::restrictionCode>;
-  parser->track3Endorsements = stripeDescriptionText<12, 4, field::endorsementsCode>;
-  parser->track3Sex = stripeDescriptionText<16, 1, field::gender>;
-  parser->track3Height = stripeHeightEitherUnit<17>;
-  parser->track3Weight = stripeWeightEitherUnit<20>;
-  parser->track3HairColor = stripeColour<23, field::hairColor>;
-  parser->track3EyeColor = stripeColour<26, field::eyeColor>;
+  *parser = kDefaultParser;
+  parser->record = record;
+  parser->parseTime = parseTimeOf(context);
 }
 
 void stripeFinishDocumentType(StripeParser* parser) {

@@ -45,6 +45,15 @@ int32_t findLastPair(const char* text, int32_t length, bool stopAtLineFeed) {
 
 bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 
+// The first CR or LF at or after `from`, or `length`.
+int32_t lineEndFrom(const char* text, int32_t length, int32_t from) {
+  const size_t rest = static_cast<size_t>(length - from);
+  const void* lf = std::memchr(text + from, '\n', rest);
+  const int32_t end = lf != nullptr ? static_cast<int32_t>(static_cast<const char*>(lf) - text) : length;
+  const void* cr = std::memchr(text + from, '\r', static_cast<size_t>(end - from));
+  return cr != nullptr ? static_cast<int32_t>(static_cast<const char*>(cr) - text) : end;
+}
+
 // The lines of at least two characters, up to `wanted` of them.
 int32_t lineTracks(const char* text, int32_t length, Span* out, int32_t wanted) {
   int32_t found = 0;
@@ -52,7 +61,7 @@ int32_t lineTracks(const char* text, int32_t length, Span* out, int32_t wanted) 
   while (found < wanted && i < length) {
     while (i < length && isLineEnd(text[i])) ++i;
     const int32_t start = i;
-    while (i < length && !isLineEnd(text[i])) ++i;
+    i = lineEndFrom(text, length, i);
     if (i - start >= 2) out[found++] = Span{text + start, i - start};
   }
   return found;

@@ -137,12 +137,14 @@ int32_t cityAccessor(const FieldRecord* record, char* buffer, int32_t capacity) 
   return visibleCopy(buffer, capacity, city);
 }
 
-int32_t postalCodeAccessor(const FieldRecord* record, char* buffer, int32_t capacity) {
-  if (!accessorArgumentsValid(record, buffer, capacity)) return VTX_ERR_ARGUMENT;
+int32_t postalCodeWithScratch(const FieldRecord* record, char* buffer, int32_t capacity, char* scratch,
+                              int32_t scratchCapacity) {
+  if (!accessorArgumentsValid(record, buffer, capacity) || scratch == nullptr) return VTX_ERR_ARGUMENT;
   Span code = recordField(record, field::addressPostalCode);
   if (spanIsEmpty(code)) code = recordField(record, field::residencePostalCode);
   const bool derived = spanIsEmpty(code);
-  if (derived && postalCodeFromStreet(record, firstOf(record, kStreet1Fields), buffer, capacity, &code) != VTX_OK) {
+  if (derived &&
+      postalCodeFromStreet(record, firstOf(record, kStreet1Fields), scratch, scratchCapacity, &code) != VTX_OK) {
     return VTX_ERR_NOT_AVAILABLE;
   }
   const JurisdictionRow& row = findJurisdictionHandlers(record);
@@ -151,6 +153,10 @@ int32_t postalCodeAccessor(const FieldRecord* record, char* buffer, int32_t capa
   // A stored code follows the plain cut rule: a buffer of one byte takes "".
   if (spanCopyOut(buffer, capacity, code, nullptr, " ,", '\0') == 0) buffer[0] = '\0';
   return VTX_OK;
+}
+
+int32_t postalCodeAccessor(const FieldRecord* record, char* buffer, int32_t capacity) {
+  return postalCodeWithScratch(record, buffer, capacity, buffer, capacity);
 }
 
 }  // namespace tavrix

@@ -24,6 +24,12 @@ int32_t cityAccessor(const FieldRecord* record, char* buffer, int32_t capacity);
 // The postal-code field, else the residence one, else the code found after
 // the city and jurisdiction code in the first street line; formatted by
 // the jurisdiction's handler when it has one.
+// The city and jurisdiction code that find a code in the street line are
+// formed in the caller's buffer, whose size then limits the search.
 int32_t postalCodeAccessor(const FieldRecord* record, char* buffer, int32_t capacity);
+// The same with the city and jurisdiction code formed in a scratch room of
+// their own, so that only the code itself has to fit the caller's buffer.
+int32_t postalCodeWithScratch(const FieldRecord* record, char* buffer, int32_t capacity, char* scratch,
+                              int32_t scratchCapacity);
 
 }  // namespace tavrix

@@ -1,5 +1,6 @@
-// Replays the fuzz target's checks over a corpus directory (or files)
-// without libFuzzer, so the ordinary test run exercises them.
+// Replays the fuzz targets' checks over the corpus directories (or files)
+// without libFuzzer, so the ordinary test run exercises them: the
+// library's promises on each input, and every row on its own.
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -8,14 +9,24 @@
 #include <string>
 #include <vector>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
+#include "fuzz_checks.h"
+
+namespace {
+
+void replay(const std::string& bytes) {
+  const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
+  tavrix_fuzz::checkParseAndGetters(data, bytes.size(), static_cast<uint32_t>(bytes.size()));
+  tavrix_fuzz::checkRows(data, bytes.size(), 0, 67);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   std::vector<std::filesystem::path> inputs;
   for (int i = 1; i < argc; ++i) {
     const std::filesystem::path p = argv[i];
     if (std::filesystem::is_directory(p)) {
-      for (const auto& entry : std::filesystem::directory_iterator(p)) {
+      for (const auto& entry : std::filesystem::recursive_directory_iterator(p)) {
         if (entry.is_regular_file()) inputs.push_back(entry.path());
       }
     } else {
@@ -41,11 +52,11 @@ int main(int argc, char** argv) {
   for (const auto& path : inputs) {
     std::ifstream in(path, std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+    replay(bytes);
     ++count;
   }
   for (const std::string& bytes : extra) {
-    LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+    replay(bytes);
     ++count;
   }
   if (inputs.empty()) {

@@ -15,7 +15,7 @@ namespace tavrix::test {
 namespace {
 
 TEST(StripeRealWorld, EveryCorpusStripeIsRecognised) {
-  const std::filesystem::path corpus = std::filesystem::path(TAVRIX_SOURCE_DIR) / "fuzz" / "corpus";
+  const std::filesystem::path corpus = std::filesystem::path(TAVRIX_SOURCE_DIR) / "fuzz" / "corpus" / "stripe_hc";
   int32_t seen = 0;
   for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
     const std::string name = entry.path().filename().string();

@@ -34,15 +34,15 @@ class CrossCheckTest {
    * whose formats are not built yet answer -25 on both sides until they are.
    */
   private static final List<String> EXTRA_SAMPLES = List.of(
-      "fuzz/corpus/synthetic-aamva-ab-free-header.txt",
-      "fuzz/corpus/synthetic-aamva-ab-month-names.txt",
-      "fuzz/corpus/synthetic-aamva-ar.txt",
-      "fuzz/corpus/synthetic-aamva-nc-loose.txt",
-      "fuzz/corpus/synthetic-aamva-on-line-feeds.txt",
-      "fuzz/corpus/synthetic-aamva-sl.txt",
-      "fuzz/corpus/stripe-039.txt",
-      "fuzz/corpus/mrz-051.txt",
-      "fuzz/corpus/other-048.txt");
+      "fuzz/corpus/aamva/synthetic-aamva-ab-free-header.txt",
+      "fuzz/corpus/aamva/synthetic-aamva-ab-month-names.txt",
+      "fuzz/corpus/aamva/synthetic-aamva-ar.txt",
+      "fuzz/corpus/aamva/synthetic-aamva-nc-loose.txt",
+      "fuzz/corpus/aamva/synthetic-aamva-on-line-feeds.txt",
+      "fuzz/corpus/aamva/synthetic-aamva-sl.txt",
+      "fuzz/corpus/stripe_hc/stripe-039.txt",
+      "fuzz/corpus/zone_cac_national/mrz-051.txt",
+      "fuzz/corpus/zone_cac_national/other-048.txt");
 
   private static final BarcodeInfo SYMBOL = new BarcodeInfo(20, 17, 5);
 

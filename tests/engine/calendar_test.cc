@@ -12,10 +12,13 @@ TEST(Calendar, ClampDayAndValidity) {
     int32_t year, month, day, expected;
   };
   const Case cases[] = {{2023, 2, 30, 28}, {2024, 2, 30, 29}, {2000, 2, 30, 29}, {1900, 2, 30, 28},
-                        {2023, 4, 31, 30}, {2023, 13, 45, 45}, {2023, 1, -3, 1}};
+                        {2023, 4, 31, 30}, {2023, 13, 45, 45}, {2023, 0, 45, 45}, {2023, 1, -3, 1}};
   for (const Case& c : cases) EXPECT_EQ(clampDay(c.year, c.month, c.day), c.expected) << c.year << "-" << c.month;
   EXPECT_EQ(dateTimeValid(DateTime{2024, 2, 31, 23, 59, 59}), 0);  // not checked against the month
-  const DateTime bad[] = {{999, 1, 1}, {10000, 1, 1}, {2000, 13, 1}, {2000, 1, 32}, {2000, 1, 1, 24, 0, 0}};
+  // Each bound of each part, one at a time.
+  const DateTime bad[] = {{999, 1, 1},           {10000, 1, 1},         {2000, 13, 1},        {2000, 0, 1},
+                          {2000, 1, 32},         {2000, 1, 0},          {2000, 1, 1, 24, 0, 0}, {2000, 1, 1, -1, 0, 0},
+                          {2000, 1, 1, 0, 60, 0}, {2000, 1, 1, 0, -1, 0}, {2000, 1, 1, 0, 0, 60}, {2000, 1, 1, 0, 0, -1}};
   for (const DateTime& d : bad) EXPECT_EQ(dateTimeValid(d), -1) << ymd(d);
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 
 #include "engine/text_test_util.h"
@@ -44,6 +45,29 @@ TEST(MrzSplitName, Table) {
     EXPECT_EQ(mrzSplitName(spanOf(c.item), &whole, &primary, &secondary, &rest), c.rc) << c.item;
     EXPECT_EQ(textOf(whole) + "|" + textOf(primary) + "|" + textOf(secondary) + "|" + textOf(rest), c.parts);
   }
+}
+
+// Every missing pointer or span is refused before anything is read or
+// written.
+TEST(MrzItems, MissingArgumentsAreRefused) {
+  char out[3];
+  DateTime d;
+  Span a, b, c, e;
+  const Span none{nullptr, 3};
+  const Span name = spanOf("SMITH<<JOHN");
+  const int32_t answers[] = {
+      mrzReadCode(spanOf("UTO"), nullptr),
+      mrzReadCode(none, out),
+      mrzParseDate(spanOf("850230"), nullptr),
+      mrzParseDate(Span{nullptr, 6}, &d),
+      mrzSplitName(none, &a, &b, &c, &e),
+      mrzSplitName(Span{name.data, -1}, &a, &b, &c, &e),
+      mrzSplitName(name, nullptr, &b, &c, &e),
+      mrzSplitName(name, &a, nullptr, &c, &e),
+      mrzSplitName(name, &a, &b, nullptr, &e),
+      mrzSplitName(name, &a, &b, &c, nullptr),
+  };
+  for (size_t i = 0; i < std::size(answers); ++i) EXPECT_EQ(answers[i], VTX_ERR_ARGUMENT) << "case " << i;
 }
 
 }  // namespace

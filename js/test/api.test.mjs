@@ -10,7 +10,7 @@ import { fixClockToGoldenDay, goldenBarcode, packageDir, repoRoot, tavrix } from
 
 fixClockToGoldenDay();
 const licence = fs.readFileSync(path.join(repoRoot, 'examples/aamva-v08.txt'), 'latin1');
-const zone = fs.readFileSync(path.join(repoRoot, 'examples/mrz-td3-specimen.txt'), 'latin1');
+const zone = fs.readFileSync(path.join(repoRoot, 'examples/mrz-td3-utopia.txt'), 'latin1');
 
 test('arguments of the wrong kind throw a TypeError', () => {
   const cases = [

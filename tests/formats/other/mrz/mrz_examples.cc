@@ -1,5 +1,5 @@
 // The winning examples of the machine-readable-zone rows.
-#include "formats/other/mrz/zone_specimens.h"
+#include "formats/other/mrz/zone_utopia_texts.h"
 #include "formats/winning_examples.h"
 
 namespace tavrix::test {

@@ -9,7 +9,7 @@
 #include "engine/parser_handle.h"
 #include "fields/field_ids.h"
 #include "formats/other/mrz/mrz_formats.h"
-#include "formats/other/mrz/zone_specimens.h"
+#include "formats/other/mrz/zone_utopia_texts.h"
 #include "formats/row_run.h"
 #include "tavrix_parser.h"
 

@@ -8,20 +8,10 @@
 
 #include "engine/decoders.h"
 #include "getter_table.h"
+#include "noise_text.h"
 #include "tavrix_parser.h"
 
 namespace {
-
-std::string noiseText(size_t size) {
-  std::string text;
-  uint32_t state = 7;
-  const char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 ,.-\n";
-  while (text.size() < size) {
-    state = state * 1664525u + 1013904223u;
-    text += alphabet[(state >> 24) % (sizeof alphabet - 1)];
-  }
-  return text;
-}
 
 void BM_ParseUnrecognised500(benchmark::State& state) {
   const std::string text = noiseText(500);

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "noise_text.h"
 #include "tavrix_parser.h"
 
 namespace {
@@ -20,17 +21,6 @@ double cpuSeconds() {
   timespec t{};
   clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
   return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
-
-std::string noise(size_t size) {
-  std::string text;
-  uint32_t state = 7;
-  const char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 ,.-\n";
-  while (text.size() < size) {
-    state = state * 1664525u + 1013904223u;
-    text += alphabet[(state >> 24) % (sizeof alphabet - 1)];
-  }
-  return text;
 }
 
 std::string repeat(const std::string& unit, size_t size) {
@@ -74,8 +64,8 @@ struct Input {
 int main() {
   constexpr size_t kMegabyte = 1 << 20;
   void* handle = VTX_create();
-  const double small = nanosecondsPerByte(handle, noise(65536));
-  const double large = nanosecondsPerByte(handle, noise(kMegabyte));
+  const double small = nanosecondsPerByte(handle, noiseText(65536));
+  const double large = nanosecondsPerByte(handle, noiseText(kMegabyte));
   std::printf("noise, 64 KB: %.2f ns/byte\nnoise, 1 MB: %.2f ns/byte (%.2f x 64 KB; aim: at most 1.3)\n\n", small,
               large, large / small);
   const std::string licence =
